@@ -1,0 +1,26 @@
+# Writes a C++ source that holds the fixed texts of assets/texts, byte for
+# byte (UTF-8, CR LF line breaks kept), keyed by the widget that shows them:
+# intertext701.txt becomes "intertext(701)", naptext.txt "naptext".
+# Arguments: -DOUT=<file.cpp> -DDIR=<assets/texts>
+file(GLOB files "${DIR}/*.txt")
+list(SORT files)
+set(body "")
+set(table "")
+set(n 0)
+foreach(f IN LISTS files)
+  get_filename_component(stem "${f}" NAME_WE)
+  if(stem MATCHES "^([a-z]+)([0-9]+)$")
+    set(key "${CMAKE_MATCH_1}(${CMAKE_MATCH_2})")
+  else()
+    set(key "${stem}")
+  endif()
+  file(READ "${f}" hex HEX)
+  string(LENGTH "${hex}" len)
+  math(EXPR bytes "${len} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1'," chars "${hex}")
+  string(APPEND body "const char t${n}[] = {${chars} 0};\n")
+  string(APPEND table "    {\"${key}\", std::string(t${n}, ${bytes})},\n")
+  math(EXPR n "${n} + 1")
+endforeach()
+file(WRITE "${OUT}.tmp" "// Generated from assets/texts by cmake/embed_texts.cmake.\n#include \"ui/fixed_texts.h\"\n#include <map>\n#include \"ui/check.h\"\nnamespace vr {\nnamespace {\n${body}}\nconst std::string& FixedText(const std::string& widget) {\n  static const std::map<std::string, std::string> texts{\n${table}  };\n  auto it = texts.find(widget);\n  VR_CHECK(it != texts.end(), \"no fixed text for %s\", widget.c_str());\n  return it->second;\n}\n}  // namespace vr\n")
+file(COPY_FILE "${OUT}.tmp" "${OUT}" ONLY_IF_DIFFERENT)

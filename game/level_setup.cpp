@@ -1,0 +1,124 @@
+#include <string>
+
+#include "game/main_form.h"
+
+namespace vr {
+
+namespace {
+
+const char* LivesWord(int lives) {
+    if (lives == 1) return "Život";
+    if (lives >= 2 && lives <= 4) return "Životy";
+    return "Životů";
+}
+
+}  // namespace
+
+void Main::novahra_Click() {
+    m_.show(w_.menufrm, false);
+    m_.enable(w_.ZKbaner, false);
+    m_.enable(w_.pokracovat, true);
+    m_.setInterval(w_.tok, 2000);
+    intermezzo1Shown = False;
+    level = 1;
+    lives = 5;
+    for (W cell : pole_) m_.show(cell, false);
+    for (int i = 1; i <= 4; ++i) m_.enable(w_.nabidka[i], true);
+    StartLevel();
+}
+
+void Main::StartLevel() {
+    m_.setTag(w_.countdowntimer, "");
+    m_.setTag(w_.tok, "");
+    m_.enable(w_.tok, false);
+    m_.show(w_.pleasewait, true);
+    m_.show(w_.countdown, true);
+    m_.setTextColor(w_.countdown, RGB(0, 192, 0));
+    m_.setCaption(w_.levnum, std::to_string(level));
+    m_.setCaption(w_.lzivotu, std::to_string(lives));
+    m_.setCaption(w_.Label2, LivesWord(lives));
+    m_.setCaption(w_.countdown, std::to_string(4 * level + 16));
+    m_.enable(w_.countdowntimer, true);
+
+    selectedSlot = 0;
+    for (int i = 1; i <= 4; ++i) m_.setBorder(w_.nabidka[i], 0);
+
+    const int n = level / 4 + 5;
+    boardSize = static_cast<Integer>(n);
+    const int c = 500 / n;
+
+    for (int i = poleCount(); i < n * n; ++i) pole_.push_back(m_.loadMember("pole", i));
+
+    int k = 0;
+    for (int y = 1; y <= n; ++y) {
+        for (int x = 1; x <= n; ++x, ++k) {
+            const W cell = pole(k);
+            m_.move(cell, 25 + (x - 1) * c, 25 + (y - 1) * c, c, c);
+            m_.setPicture(cell, kNoPicture);
+            m_.enable(cell, true);
+            m_.setTag(cell, "");
+            m_.show(cell, true);
+            m_.setBorder(cell, 1);
+            cells(x, y) = cell;
+            board(x, y) = EmptyCell();
+        }
+    }
+    // The cells of a larger board dealt before (the story can send the player
+    // back to a smaller one) must not stay on screen, nor take clicks.
+    for (int i = n * n; i < poleCount(); ++i) {
+        m_.show(pole(i), false);
+        m_.setPicture(pole(i), kNoPicture);
+    }
+
+    const int m = (n + 1) / 2;
+    flowX = static_cast<Byte>(m);
+    flowY = static_cast<Byte>(n);
+    prevY = static_cast<Byte>(n + 1);
+    prevX = static_cast<Byte>(m);
+    const W inlet = cells(m, n);
+    m_.copyPicture(inlet, w_.pzed[0]);
+    m_.enable(inlet, false);
+    m_.setTag(inlet, "x");
+    m_.setBorder(inlet, 0);
+    Piece& in = board(m, n);
+    in.isValve = True;
+    in.setStep(kFromBelow, 0, -1);
+    in.id = 0;
+
+    valveCount = 0;
+    valvesFilled = 0;
+
+    // Valves: off the outer ring, never beside another valve or the inlet;
+    // every try counts against the limit, free or not.
+    const int wanted = (level + 1) / 2;
+    const int limit = 4 * level;
+    int tries = 0;
+    for (int v = 1; v <= wanted;) {
+        const int a = rnd_.below(n - 2) + 2;
+        const int b = rnd_.below(n - 2) + 2;
+        const bool free = !board(a, b).isValve && !board(a, b + 1).isValve && !board(a, b - 1).isValve &&
+                          !board(a + 1, b).isValve && !board(a - 1, b).isValve;
+        if (free) {
+            const W cell = cells(a, b);
+            m_.enable(cell, false);
+            m_.setTag(cell, "x");
+            const int s = rnd_.below(6);
+            m_.copyPicture(cell, w_.ventil[s]);
+            m_.setBorder(cell, 0);
+            board(a, b) = valvePieces[s];
+            ++valveCount;
+            ++v;
+        }
+        if (++tries > limit) break;
+    }
+
+    for (int i = 1; i <= 4; ++i) {
+        const int r = rnd_.below(9);
+        m_.copyPicture(w_.nabidka[i], w_.trubka[r]);
+        offer[i] = pipePieces[r];
+    }
+
+    m_.show(w_.pleasewait, false);
+}
+
+}  // namespace vr

@@ -1,0 +1,34 @@
+#include "game/main_form.h"
+
+namespace vr {
+
+void Main::Spill() {
+    lives = static_cast<Byte>(lives - 1);
+    if (lives != 0) {
+        StartLevel();
+        return;
+    }
+    // Game over: the board stays on screen with its water, under the menu.
+    m_.enable(w_.pokracovat, false);
+    m_.enable(w_.tok, false);
+    EnableBoard(false);
+    m_.enable(w_.ZKbaner, true);
+    m_.show(w_.menufrm, true);
+}
+
+void Main::WinLevel() {
+    level = static_cast<Byte>(level + 1);
+    if (level % 10 == 0) {
+        lives = static_cast<Byte>(lives + 1);
+        m_.setTag(w_.countdowntimer, "");
+        m_.enable(w_.tok, false);
+        ShowIntermezzo(static_cast<Byte>(level / 10));
+    } else if (level == 101) {
+        m_.enable(w_.tok, false);
+        ShowOutro();
+    } else {
+        StartLevel();
+    }
+}
+
+}  // namespace vr

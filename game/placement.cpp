@@ -1,0 +1,32 @@
+#include "game/main_form.h"
+
+namespace vr {
+
+void Main::nabidka_Click(Integer Index) {
+    for (int i = 1; i <= 4; ++i) m_.setBorder(w_.nabidka[i], 0);
+    selectedSlot = static_cast<Byte>(Index);
+    m_.setBorder(w_.nabidka[Index], 1);
+}
+
+void Main::pole_Click(Integer Index) {
+    const int s = selectedSlot;
+    if (s == 0) return;
+    const int n = boardSize;
+    // Only the cells of the board being played can hold a piece.
+    if (Index < 0 || Index >= n * n) return;
+    const W cell = pole(Index);
+    m_.copyPicture(cell, w_.nabidka[s]);
+    m_.enable(cell, false);
+    m_.setTag(cell, "x");
+    const int y = Index / n + 1;
+    const int x = Index + 1 - (y - 1) * n;
+    board(x, y) = offer[s];
+    m_.setBorder(cells(x, y), 0);
+    const int r = rnd_.below(9);
+    m_.copyPicture(w_.nabidka[s], w_.trubka[r]);
+    offer[s] = pipePieces[r];
+    m_.setBorder(w_.nabidka[s], 0);
+    selectedSlot = 0;
+}
+
+}  // namespace vr

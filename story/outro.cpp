@@ -1,0 +1,26 @@
+#include "game/main_form.h"
+
+namespace vr {
+
+void Main::ShowOutro() {
+    m_.enable(w_.menu, false);
+    EnableBoard(false);
+    m_.setCaption(w_.nadpis5, "Outro aneb Výborná kachna");
+    m_.show(m_.id("intertext", 10), true);
+    m_.show(w_.interok, true);
+    m_.setTag(w_.interok, "10");
+    m_.show(w_.interfrm, true);
+}
+
+// Okay on the outro: the game is won and over; the menu comes up as after a
+// lost game.
+void Main::EndOutro() {
+    m_.show(w_.interfrm, false);
+    m_.enable(w_.menu, true);
+    m_.enable(w_.pokracovat, false);
+    EnableBoard(false);
+    m_.enable(w_.ZKbaner, true);
+    m_.show(w_.menufrm, true);
+}
+
+}  // namespace vr

@@ -1,0 +1,51 @@
+// Turns clicks and the passing of time into the game's events, one at a time:
+// a click reaches its handler only when the model says the widget takes clicks;
+// timer ticks fire in time order (ties in the order they were scheduled), each
+// handler running to its end before the next event.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "ui/widget_model.h"
+
+namespace vr {
+
+class EventDriver {
+public:
+    explicit EventDriver(WidgetModel& model) : model_(model) {}
+
+    // A click on a widget; true when it reached a handler.
+    bool click(W w);
+    bool click(std::string_view name, int index = -1) {
+        return click(index < 0 ? model_.id(name) : model_.id(name, index));
+    }
+
+    // Virtual time: fires every tick due up to now + ms, then stands at now + ms.
+    void advance(std::int64_t ms) { advanceTo(model_.now() + ms); }
+    void advanceTo(std::int64_t t);
+    // Fires only the next due tick (if any is due by `limit`); true when one fired.
+    bool step(std::int64_t limit);
+
+    // The time of the next tick of any timer; -1 when none runs.
+    std::int64_t nextDue() const;
+
+    // On a real clock a tick that falls a whole interval behind (a suspended
+    // machine) is not caught up with a burst of ticks: the next comes one
+    // interval after the late one.
+    void setRealClock(bool real) { realClock_ = real; }
+
+    // After the program has been told to end, no further event runs.
+    void stop() { stopped_ = true; }
+    bool stopped() const { return stopped_; }
+
+    std::uint64_t eventCount() const { return events_; }
+
+private:
+    WidgetModel& model_;
+    bool realClock_ = false;
+    bool stopped_ = false;
+    std::uint64_t events_ = 0;
+};
+
+}  // namespace vr

@@ -4,7 +4,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench package install clean
+.PHONY: all deps build run test test-asan bench package install clean
 
 all: build
 
@@ -20,6 +20,17 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j2
+	@$(MAKE) --no-print-directory test-asan
+
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (the real-window tests excepted: they run in the plain build above).
+test-asan: deps
+	@cmake -S . -B $(BUILD)-asan -G Ninja -DVR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(BUILD)-asan
+	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --output-on-failure -j2 -LE realwindow
 
 bench: build
 	@cmake --build $(BUILD) --target bench

@@ -1,0 +1,139 @@
+// The advertisement line along the bottom of the window: the steps of its
+// cycle, its pace in virtual time, and that the game never disturbs it.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+
+#include "scenes.h"
+#include "ui/ticker_table.h"
+#include "ui/zabavklub.h"
+
+namespace vr::test {
+namespace {
+
+const char* const kLine = "www.zabavklub.cz  -  Hry a zábava pro vás";
+
+TEST(TickerTable, AFifteenCharacterAddressTypesAtTheDesignedPace) {
+    // Step by step: the piece added and the new pace (0 keeps the pace).
+    const std::vector<std::pair<std::string, int>> expected{
+        {"", 100},  // step 0 clears the line
+        {"w", 0},    {"w", 0},   {"w", 200}, {".", 400}, {"h", 0}, {"r", 0},  {"a", 0},   {"j", 0},
+        {"s", 0},    {"i", 0},   {"s", 0},   {"s", 200}, {".", 100}, {"c", 0}, {"z", 1000},
+        {"  -  ", 150},
+        {"H", 0},    {"r", 0},   {"y", 0},   {" ", 0},   {"a", 0}, {" ", 0},  {"z", 0},   {"á", 0},
+        {"b", 0},    {"a", 0},   {"v", 0},   {"a", 0},   {" ", 0}, {"p", 0},  {"r", 0},   {"o", 0},
+        {" ", 0},    {"v", 0},   {"á", 0},   {"s", 5000},
+    };
+    const auto steps = BuildTicker("www.hrajsiss.cz", "  -  ", "Hry a zábava pro vás");
+    ASSERT_EQ(steps.size(), 37u);
+    ASSERT_EQ(expected.size(), 37u);
+    for (std::size_t k = 0; k < steps.size(); ++k) {
+        SCOPED_TRACE("step " + std::to_string(k));
+        EXPECT_EQ(steps[k].clear, k == 0);
+        EXPECT_EQ(steps[k].append, expected[k].first);
+        EXPECT_EQ(steps[k].interval, expected[k].second);
+    }
+    EXPECT_EQ(TickerCycleMs(steps), 13100);
+}
+
+TEST(TickerTable, TheMagazinesOwnAddressTakesOneMoreSlowStep) {
+    const auto& steps = TickerSteps();
+    ASSERT_EQ(steps.size(), 38u);  // 16 address characters
+    EXPECT_EQ(TickerCycleMs(steps), 13500);
+    std::string line;
+    for (const auto& s : steps) line += s.append;
+    EXPECT_EQ(line, kLine);
+    EXPECT_EQ(std::string(kMagazineHome), std::string("https://") + kMagazineHost + "/");
+}
+
+// The caption of the ticker at virtual time t (ms since start).
+std::string At(Game& g, std::int64_t t) {
+    g.driver.advanceTo(t);
+    return g.w("text").caption;
+}
+
+TEST(Ticker, OneCycleOnTheWindow) {
+    // The line at moments of the first cycle and a half, in ms since start.
+    const std::vector<std::pair<std::int64_t, std::string>> timeline{
+        {100, ""},
+        {199, ""},
+        {200, "w"},
+        {399, "ww"},
+        {400, "www"},
+        {599, "www"},
+        {600, "www."},
+        {999, "www."},  // slow over the magazine's name
+        {1000, "www.z"},
+        {4199, "www.zabavklu"},
+        {4200, "www.zabavklub"},
+        {4400, "www.zabavklub."},
+        {4599, "www.zabavklub.c"},
+        // The address stands complete for one second before the separator.
+        {4600, "www.zabavklub.cz"},
+        {5599, "www.zabavklub.cz"},
+        {5600, "www.zabavklub.cz  -  "},
+        {5750, "www.zabavklub.cz  -  H"},
+        {8599, "www.zabavklub.cz  -  Hry a zábava pro vá"},
+        // The finished line holds five seconds, then the typing starts again.
+        {8600, kLine},
+        {13599, kLine},
+        {13600, ""},
+        {13699, ""},
+        {13700, "w"},
+        {13600 + 4600, "www.zabavklub.cz"},
+        {13600 + 8600, kLine},
+        {27100, ""},
+    };
+    Game g;
+    for (const auto& [t, line] : timeline) EXPECT_EQ(At(g, t), line) << "at " << t << " ms";
+    EXPECT_EQ(g.w("texttimer").interval, 100);
+}
+
+// Every tick of the ticker in the first `ms` of a game: its time and the line
+// after it; `play` runs at the given moments.
+using Timeline = std::vector<std::pair<std::int64_t, std::string>>;
+void Record(Game& g, Timeline& out, std::int64_t ms,
+            std::vector<std::pair<std::int64_t, std::function<void()>>> play = {}) {
+    g.model.onTick("texttimer", [&](int) {
+        g.main->texttimer_Timer();
+        out.emplace_back(g.model.now(), g.w("text").caption);
+    });
+    for (auto& [at, action] : play) {
+        g.driver.advanceTo(at);
+        action();
+    }
+    g.driver.advanceTo(ms);
+}
+
+// The secret sequence on the menu's credit line, and the picture closed again.
+void ClickCredits(Game& g) {
+    for (int i : {3, 1, 4, 0, 2}) ASSERT_TRUE(g.click("dsel", i));
+    ASSERT_TRUE(g.w("dframe").visible);
+    ASSERT_TRUE(g.click("Image1"));
+}
+
+TEST(Ticker, KeepsItsCycleThroughPauseHelpAndStoryScreens) {
+    Game idle;
+    Timeline undisturbed;
+    Record(idle, undisturbed, 40500);
+    ASSERT_EQ(undisturbed.size(), 3u * 38u);  // three cycles of 13.5 s from 100 ms on
+
+    Game g;
+    Timeline played;
+    Record(g, played, 40500, {
+        {500, [&] { NewScriptedGame(g); LayFromSlot1(g, 3, 4); g.main->level = 19; }},
+        {3000, [&] { ASSERT_TRUE(g.click("menu")); }},
+        {4000, [&] { ASSERT_TRUE(g.click("help")); }},
+        {6000, [&] { ASSERT_TRUE(g.click("napok")); }},
+        {6500, [&] { ClickCredits(g); }},
+        {7000, [&] { ASSERT_TRUE(g.click("pokracovat")); }},
+    });
+    // The water won the level on its third step, at 32 s: intermezzo 2 is up.
+    EXPECT_TRUE(g.w("interfrm").visible);
+    EXPECT_EQ(g.w("nadpis", 5).caption, "Intermezzo #2 aneb Zabavklub");
+    EXPECT_EQ(played, undisturbed);
+}
+
+}  // namespace
+}  // namespace vr::test

@@ -1,0 +1,183 @@
+// What the player sees in the window: the start screen, the board after a
+// deal, the stacking of panels, and a 30 x 30 board drawn in good time.
+#include <QDir>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <set>
+
+#include "tests/qt/window_fixture.h"
+#include "ui/inventory.h"
+
+namespace vr::qt::test {
+namespace {
+
+using Render = WindowTest;
+
+TEST_F(Render, StartScreenShowsTheMenuThePanelAndTheEmptyBoard) {
+    const QImage img = shot();
+    ASSERT_EQ(img.size(), QSize(800, 600));
+    // Written beside the test for a look by eye.
+    img.save(QDir::current().filePath(QStringLiteral("start-screen.png")));
+
+    EXPECT_TRUE(is(img, {300, 40}, kBack)) << "the board area above the menu";
+    EXPECT_TRUE(is(img, {158, 222}, kPanel)) << "the menu panel between its divider and the first button";
+    EXPECT_TRUE(is(img, {rectOf(id("novahra")).left() + 6, rectOf(id("novahra")).center().y()}, kButton));
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(countOther(img, rectOf(id("nabidka", i)), kBack), 0) << "offer slot " << i << " is empty";
+    }
+
+    // The title: black letters over their light-grey copy one pixel higher.
+    const QRect title = rectOf(id("nadpis", 0));
+    EXPECT_GT(count(img, title, 0x000000), 200);
+    EXPECT_GT(count(img, title, 0xc0c0c0), 30);
+    EXPECT_GT(count(img, rectOf(id("nadpis", 1)), 0x000000), 20) << "the credit line";
+
+    // The read-outs: "Level:" "0", "5" "Životů", in light blue.
+    for (const char* name : {"Label1", "levnum", "lzivotu", "Label2"}) {
+        EXPECT_GT(count(img, rectOf(id(name)), 0x91bbfb), 20) << name;
+    }
+    EXPECT_EQ(count(img, rectOf(id("countdown")), 0x00c000), 0) << "the countdown is hidden";
+
+    // "Pokračovat" takes no click yet and shows its caption engraved, not
+    // in the button text colour of "Nová Hra".
+    const std::uint32_t text = QApplication::palette().color(QPalette::ButtonText).rgb() & 0xffffff;
+    EXPECT_GT(count(img, rectOf(id("novahra")), text), 20);
+    EXPECT_EQ(count(img, rectOf(id("pokracovat")), text), 0);
+}
+
+TEST_F(Render, EveryBarAndPictureOfTheStartScreenIsDrawn) {
+    const QImage img = shot();
+    int bars = 0;
+    for (int i = 0; win->model().exists("lajny", i); ++i) {
+        const W bar = id("lajny", i);
+        if (!win->model().shown(bar)) continue;
+        ++bars;
+        const QRect r = rectOf(bar);
+        EXPECT_TRUE(isBar(img, r.center())) << "bar " << i << " at " << r.x() << "," << r.y();
+    }
+    EXPECT_GT(bars, 20);
+    EXPECT_TRUE(isBar(img, {535, 300})) << "the bar between the board and the side panel";
+    EXPECT_GT(countOther(img, rectOf(id("menu")), kBack), 233 * 33 / 2) << "the Menu button picture";
+    EXPECT_GT(countOther(img, rectOf(id("ZKbaner")), kBack), 235 * 70 / 2) << "the banner";
+}
+
+TEST_F(Render, NewGameShowsTheBoardWithoutRebuildingTheWindow) {
+    std::vector<QWidget*> before;
+    for (W w = 0; w < static_cast<W>(win->model().size()); ++w) before.push_back(win->view(w));
+    const QImage start = shot();
+
+    ASSERT_TRUE(win->click(id("novahra")));
+    const QImage img = shot();
+
+    for (W w = 0; w < static_cast<W>(before.size()); ++w) EXPECT_EQ(win->view(w), before[w]) << at(w).name;
+    const Main& game = win->game();
+    ASSERT_EQ(game.boardSize, 5);
+    EXPECT_FALSE(is(img, {158, 222}, kPanel)) << "the menu is gone";
+    for (int y = 1; y <= 5; ++y) {
+        for (int x = 1; x <= 5; ++x) {
+            const W cell = game.cells(x, y);
+            ASSERT_NE(win->view(cell), nullptr);
+            const QRect r = rectOf(cell);
+            EXPECT_EQ(r, QRect(at(cell).left, at(cell).top, at(cell).width, at(cell).height));
+            if (at(cell).borderStyle == 1) {
+                EXPECT_TRUE(is(img, r.topLeft(), 0x000000)) << "cell " << x << "," << y << " has its border";
+                EXPECT_TRUE(is(img, r.center(), kBack)) << "cell " << x << "," << y << " is empty";
+            } else {
+                EXPECT_GT(countOther(img, r, kBack), r.width() * r.height() / 10)
+                    << "cell " << x << "," << y << " shows the inlet or a valve";
+            }
+        }
+    }
+    const QRect first = rectOf(game.cells(1, 1));
+    EXPECT_FALSE(is(start, first.topLeft(), 0x000000));
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_GT(countOther(img, rectOf(id("nabidka", i)), kBack), 1000) << "offer slot " << i << " shows a pipe";
+    }
+    EXPECT_GT(count(img, rectOf(id("countdown")), 0x00c000), 100) << "the countdown over the level read-out";
+}
+
+TEST_F(Render, PanelsLieOverTheBoardAndLabelsUnderTheirClickTargets) {
+    const auto topmost = [this](QPoint p) -> W {
+        for (QWidget* w = win->childAt(p); w; w = w->parentWidget()) {
+            for (W h = 0; h < static_cast<W>(win->model().size()); ++h) {
+                if (win->view(h) == w) return h;
+            }
+        }
+        return kNoWidget;
+    };
+    // The credit line's click targets lie over it; the black title over its copy.
+    for (int i = 0; i <= 4; ++i) EXPECT_EQ(topmost(rectOf(id("dsel", i)).center()), id("dsel", i));
+    const QRect title = rectOf(id("nadpis", 0));
+    EXPECT_EQ(topmost(title.center()), id("nadpis", 0));
+
+    // The help screen over the menu, and the menu over the board cells.
+    clickOn(id("help"));
+    ASSERT_TRUE(at(id("napfrm")).visible);
+    EXPECT_EQ(topmost(rectOf(id("napok")).center()), id("napok"));
+    clickOn(id("napok"));
+    clickOn(id("novahra"));
+    clickOn(id("menu"));
+    ASSERT_TRUE(at(id("menufrm")).visible);
+    const W cell = win->game().cells(3, 3);
+    const QRect r = rectOf(cell).intersected(rectOf(id("menufrm")));
+    ASSERT_FALSE(r.isEmpty());
+    EXPECT_NE(topmost(r.center()), cell);
+    // The countdown label, listed before the level read-out, lies over it.
+    EXPECT_EQ(topmost(rectOf(id("levnum")).center()), id("countdown"));
+}
+
+TEST_F(Render, ThirtyByThirtyBoardIsDealtAndDrawnQuickly) {
+    ASSERT_TRUE(win->click(id("novahra")));
+    Main& game = win->game();
+    const auto deal = [&] {
+        QElapsedTimer t;
+        t.start();
+        game.level = 100;
+        game.StartLevel();
+        win->applyChanges();
+        win->repaint();
+        return t.elapsed();
+    };
+    const qint64 first = deal();
+    const qint64 again = deal();
+    std::printf("dealing level 100: first %lld ms, again %lld ms\n", static_cast<long long>(first),
+                static_cast<long long>(again));
+    RecordProperty("first_deal_ms", static_cast<int>(first));
+    RecordProperty("repeated_deal_ms", static_cast<int>(again));
+    EXPECT_LT(first, 3000);
+    EXPECT_LT(again, 1500);
+
+    ASSERT_EQ(game.boardSize, 30);
+    const QImage img = shot();
+    int framed = 0, pictured = 0;
+    for (int y = 1; y <= 30; ++y) {
+        for (int x = 1; x <= 30; ++x) {
+            const W cell = game.cells(x, y);
+            const QRect r = rectOf(cell);
+            ASSERT_EQ(r.size(), QSize(16, 16));
+            if (at(cell).borderStyle == 1) {
+                framed += is(img, r.topLeft(), 0x000000) && is(img, r.bottomRight(), 0x000000) ? 1 : 0;
+            } else {
+                pictured += countOther(img, r, kBack) > 16 ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_EQ(framed + pictured, 900);
+    EXPECT_GE(pictured, 2) << "the inlet and at least one valve";
+    // One scaled copy per picture and size, not one per cell.
+    EXPECT_LT(win->pictures().cachedCount(), 80u);
+}
+
+TEST_F(Render, MissingPictureShowsNothingAndTheGameGoesOn) {
+    WidgetModel& m = win->model();
+    const W slot = id("nabidka", 1);
+    m.setPicture(slot, m.picture("nosuchpicture(7)"));
+    win->applyChanges();
+    const QImage img = shot();
+    EXPECT_EQ(countOther(img, rectOf(slot), kBack), 0);
+    EXPECT_TRUE(win->click(id("novahra")));
+}
+
+}  // namespace
+}  // namespace vr::qt::test

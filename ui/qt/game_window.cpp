@@ -1,0 +1,281 @@
+#include "ui/qt/game_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyleFactory>
+
+#include <algorithm>
+#include <tuple>
+
+#include "ui/inventory.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/views.h"
+
+// The resources live in a static library: they are linked in only when named.
+static void InitGameResources() { Q_INIT_RESOURCE(game_assets); }
+
+namespace vr::qt {
+
+namespace {
+
+// A chance that keeps the seed it was made with, whatever the game seeds it with.
+class FixedSeedRandom : public SeededRandom {
+public:
+    explicit FixedSeedRandom(std::uint32_t s) : SeededRandom(s) {}
+    void seed(std::uint32_t) override {}
+};
+
+std::unique_ptr<Random> MakeRandom(std::optional<std::uint32_t> fixedSeed) {
+    if (fixedSeed) return std::make_unique<FixedSeedRandom>(*fixedSeed);
+    return std::make_unique<SeededRandom>();
+}
+
+// Frames, buttons and text boxes lie above the labels and images of their container.
+bool Windowed(Kind k) { return k == Kind::Frame || k == Kind::Button || k == Kind::TextBox; }
+
+QIcon GameIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const QString file = QStringLiteral(":/pictures/icon-%1.png").arg(size);
+        if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+    }
+    if (icon.isNull() && QFile::exists(QStringLiteral(":/pictures/icon.ico"))) {
+        icon = QIcon(QStringLiteral(":/pictures/icon.ico"));
+    }
+    return icon;
+}
+
+}  // namespace
+
+void PrepareApplication() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    InitGameResources();
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
+    LoadGameFonts();
+}
+
+GameWindow::GameWindow(std::optional<std::uint32_t> fixedSeed)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint),
+      driver_(model_),
+      random_(MakeRandom(fixedSeed)),
+      platform_(driver_),
+      pictures_(model_) {
+    clock_.start();
+    PrepareApplication();
+    setWindowTitle(QString::fromUtf8(kWindowCaption));
+    setWindowIcon(GameIcon());
+    setFixedSize(kClientWidth, kClientHeight);
+    setFocusPolicy(Qt::NoFocus);
+    if (const QScreen* s = screen()) {
+        const QRect a = s->availableGeometry();
+        move(a.x() + (a.width() - width()) / 2, a.y() + (a.height() - height()) / 2);
+    }
+
+    driver_.setRealClock(true);
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+
+    BuildWindow(model_);
+    applyChanges();
+    main_ = std::make_unique<Main>(model_, driver_, *random_, platform_);
+    main_->Form_Load();
+    applyChanges();
+    arm();
+}
+
+GameWindow::~GameWindow() {
+    timer_.stop();
+    driver_.stop();
+    // The views read the model when they paint: they go before it does.
+    for (auto it = watched_.begin(); it != watched_.end(); ++it) it.key()->removeEventFilter(this);
+    if (!children_.empty()) {
+        for (W w : children_[0]) delete views_[static_cast<std::size_t>(w)];
+    }
+}
+
+QWidget* GameWindow::view(W w) const {
+    if (w < 0 || static_cast<std::size_t>(w) >= views_.size()) return nullptr;
+    return views_[static_cast<std::size_t>(w)];
+}
+
+bool GameWindow::click(W w) {
+    driver_.advanceTo(clock());
+    const bool handled = driver_.click(w);
+    applyChanges();
+    arm();
+    return handled;
+}
+
+void GameWindow::tick() {
+    driver_.advanceTo(clock());
+    applyChanges();
+    arm();
+}
+
+void GameWindow::arm() {
+    const std::int64_t due = driver_.nextDue();
+    if (due < 0) {
+        timer_.stop();
+        return;
+    }
+    const std::int64_t wait = std::max<std::int64_t>(0, due - clock());
+    timer_.start(static_cast<int>(std::min<std::int64_t>(wait, 1 << 30)));
+}
+
+void GameWindow::applyChanges() {
+    if (views_.size() < model_.size()) views_.resize(model_.size(), nullptr);
+    for (const WidgetModel::Change& c : model_.takeChanges()) apply(c.w, c.bits);
+}
+
+QWidget* GameWindow::ensureView(W w) {
+    if (w == kNoWidget) return this;
+    if (views_.size() < model_.size()) views_.resize(model_.size(), nullptr);
+    QWidget*& v = views_[static_cast<std::size_t>(w)];
+    if (!v) apply(w, kDirtyAll | kDirtyCreated);
+    return v;
+}
+
+QWidget* GameWindow::create(W w) {
+    const Widget& x = model_.at(w);
+    QWidget* parent = ensureView(x.container);
+    QWidget* v = nullptr;
+    switch (x.kind) {
+        case Kind::Frame: v = new FrameView(model_, w, parent); break;
+        case Kind::Label: v = new LabelView(model_, w, parent); break;
+        case Kind::Image: v = new ImageView(model_, w, parent, pictures_); break;
+        case Kind::Button: v = new ButtonView(model_, w, parent); break;
+        case Kind::TextBox: {
+            auto* box = new TextBoxView(model_, w, parent);
+            watch(box->viewport(), w);
+            watch(box->verticalScrollBar(), w);
+            v = box;
+            break;
+        }
+        case Kind::Timer: return nullptr;
+    }
+    watch(v, w);
+    stack(w, v);
+    return v;
+}
+
+void GameWindow::stack(W w, QWidget* v) {
+    // Higher lies above: windowed kinds, then the lower design order, then
+    // the later widget (cells made from one template share its order).
+    auto key = [this](W u) {
+        const Widget& y = model_.at(u);
+        return std::tuple(Windowed(y.kind), -y.order, u);
+    };
+    const auto mine = key(w);
+    const std::size_t slot = static_cast<std::size_t>(model_.at(w).container + 1);
+    if (children_.size() <= slot) children_.resize(slot + 1);
+    std::vector<W>& siblings = children_[slot];
+    W above = kNoWidget;
+    for (W s : siblings) {
+        if (key(s) > mine && (above == kNoWidget || key(s) < key(above))) above = s;
+    }
+    // A new widget lies on top of its siblings unless one belongs above it.
+    if (above != kNoWidget) v->stackUnder(views_[static_cast<std::size_t>(above)]);
+    siblings.push_back(w);
+}
+
+void GameWindow::apply(W w, std::uint32_t bits) {
+    const Widget& x = model_.at(w);
+    if (x.kind == Kind::Timer) return;
+    QWidget*& slot = views_[static_cast<std::size_t>(w)];
+    if (!slot) {
+        slot = create(w);
+        bits = kDirtyAll;
+    }
+    QWidget* v = slot;
+    if (bits & kDirtyGeometry) v->setGeometry(x.left, x.top, x.width, x.height);
+    if ((bits & kDirtyCaption) && x.kind == Kind::TextBox) static_cast<TextBoxView*>(v)->refresh();
+    if (bits & (kDirtyCaption | kDirtyColor | kDirtyPicture | kDirtyBorder | kDirtyEnabled)) v->update();
+    if (bits & kDirtyVisible) v->setVisible(x.visible);
+}
+
+void GameWindow::watch(QObject* o, W w) {
+    watched_.insert(o, w);
+    o->installEventFilter(this);
+}
+
+bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseButtonRelease) {
+        return false;
+    }
+    const auto it = watched_.constFind(watched);
+    if (it == watched_.constEnd()) return false;
+    const W w = it.value();
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton) {
+        if (type == QEvent::MouseButtonPress) {
+            press(w);
+        } else if (type == QEvent::MouseButtonDblClick) {
+            // The second press of a double click may land on a widget that
+            // the first click has just revealed: it is a click only where
+            // the first press was.
+            if (w == lastPress_) {
+                press(w);
+            } else {
+                pressed_ = kNoWidget;
+                lastPress_ = w;
+            }
+        } else {
+            const auto* target = static_cast<QWidget*>(watched);
+            release(w, target->rect().contains(mouse->position().toPoint()));
+        }
+    }
+    // A text box scrolls as usual; every other widget keeps the mouse to itself.
+    if (model_.at(w).kind == Kind::TextBox) return false;
+    event->accept();
+    return true;
+}
+
+void GameWindow::press(W w) {
+    pressed_ = w;
+    lastPress_ = w;
+    if (model_.at(w).kind == Kind::Button && model_.clickable(w)) setDown(w, true);
+}
+
+void GameWindow::release(W w, bool inside) {
+    if (pressed_ != w) return;
+    pressed_ = kNoWidget;
+    setDown(w, false);
+    if (inside) click(w);
+}
+
+void GameWindow::setDown(W w, bool down) {
+    if (model_.at(w).kind != Kind::Button) return;
+    if (auto* b = dynamic_cast<ButtonView*>(view(w))) b->setDown(down);
+}
+
+void GameWindow::mousePressEvent(QMouseEvent* event) {
+    // The bare window: no widget was pressed.
+    pressed_ = kNoWidget;
+    lastPress_ = kNoWidget;
+    event->accept();
+}
+
+void GameWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), ToColor(kWindowBack));
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+    driver_.stop();
+    timer_.stop();
+    event->accept();
+}
+
+}  // namespace vr::qt

@@ -1,0 +1,86 @@
+// The game's window: every widget of the widget model mirrored by a Qt
+// widget, the game behind them, and the clock that drives the game's timers.
+// After every click and every tick only what the game changed is redrawn.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "game/main_form.h"
+#include "game/random.h"
+#include "ui/event_driver.h"
+#include "ui/qt/pictures.h"
+#include "ui/qt/qt_platform.h"
+#include "ui/widget_model.h"
+
+namespace vr::qt {
+
+// Sets up what the whole program shares: the built-in pictures and faces and
+// one widget style, so the game looks the same on every desktop.
+void PrepareApplication();
+
+class GameWindow : public QWidget {
+public:
+    // With `fixedSeed` every run deals the same boards (for tests); the game
+    // itself seeds its chance from the time of day.
+    explicit GameWindow(std::optional<std::uint32_t> fixedSeed = std::nullopt);
+    ~GameWindow() override;
+    GameWindow(const GameWindow&) = delete;
+    GameWindow& operator=(const GameWindow&) = delete;
+
+    WidgetModel& model() { return model_; }
+    EventDriver& driver() { return driver_; }
+    Main& game() { return *main_; }
+    const Pictures& pictures() const { return pictures_; }
+    // The Qt widget that shows `w`; none for the timers.
+    QWidget* view(W w) const;
+    // Milliseconds since the window was created: the game's clock.
+    std::int64_t clock() const { return clock_.elapsed(); }
+
+    // A click as the player's reaches the game: the timers due by now tick
+    // first, and the window shows the outcome.
+    bool click(W w);
+    // Mirrors what the game changed since the last call.
+    void applyChanges();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* ensureView(W w);
+    QWidget* create(W w);
+    void stack(W w, QWidget* v);
+    void apply(W w, std::uint32_t bits);
+    void watch(QObject* o, W w);
+    void press(W w);
+    void release(W w, bool inside);
+    void setDown(W w, bool down);
+    void tick();
+    void arm();
+
+    QElapsedTimer clock_;
+    WidgetModel model_;
+    EventDriver driver_;
+    std::unique_ptr<Random> random_;
+    QtPlatform platform_;
+    Pictures pictures_;
+    std::unique_ptr<Main> main_;
+    std::vector<QWidget*> views_;             // by handle; null for timers
+    std::vector<std::vector<W>> children_;    // by container handle + 1 (0: the window)
+    QHash<QObject*, W> watched_;              // Qt widgets that take the mouse for a model widget
+    QTimer timer_;
+    W pressed_ = kNoWidget;    // the widget the held mouse button went down on
+    W lastPress_ = kNoWidget;  // the widget of the latest press, to tell a double click's second press
+};
+
+}  // namespace vr::qt

@@ -1,0 +1,137 @@
+#include "invariants.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace vr::test {
+namespace {
+
+std::string Indexed(const char* name, int i) { return std::string(name) + "(" + std::to_string(i) + ")"; }
+
+std::string At(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
+
+// The picture a two-channel piece shows after its first pass, by the move
+// with which the water left it.
+int HalfPicture(int id, int dx, int dy) {
+    if (id == 6) return dy == 0 ? 9 : 10;
+    if (id == 7) return (dy > 0 || dx < 0) ? 12 : 11;
+    return (dy > 0 || dx > 0) ? 14 : 13;
+}
+
+// How the water has passed one cell so far.
+struct Passes {
+    int count = 0;
+    int firstDx = 0, firstDy = 0;  // the move with which it left the cell the first time
+};
+
+// Follows the water through the board records from the inlet to the current
+// flow position; "" when it gets there.
+std::string TraceWater(const Main& m, std::vector<Passes>& passes) {
+    const int n = m.boardSize;
+    const int mid = (n + 1) / 2;
+    int x = mid, y = n, px = mid, py = n + 1;
+    for (int step = 0; step <= 2 * n * n + 2; ++step) {
+        if (x == m.flowX && y == m.flowY && px == m.prevX && py == m.prevY) return "";
+        if (x < 1 || x > n || y < 1 || y > n) break;
+        const Piece& here = m.board(x, y);
+        if (here.id == kEmptyId) break;
+        const int side = px < x ? kFromLeft : x < px ? kFromRight : py < y ? kFromAbove : kFromBelow;
+        const int dx = here.dx(side), dy = here.dy(side);
+        if (dx == 0 && dy == 0) break;
+        Passes& p = passes[static_cast<std::size_t>((y - 1) * n + (x - 1))];
+        if (p.count++ == 0) {
+            p.firstDx = dx;
+            p.firstDy = dy;
+        }
+        px = x;
+        py = y;
+        x += dx;
+        y += dy;
+    }
+    return "the water stands at " + At(m.flowX, m.flowY) + " (from " + At(m.prevX, m.prevY) +
+           "), where the pipes from the inlet do not lead";
+}
+
+std::string ExpectedPicture(const Main& m, int x, int y, const Passes& p) {
+    const Piece& r = m.board(x, y);
+    const int n = m.boardSize;
+    if (r.id == kEmptyId) return "";
+    if (r.isValve && x == (n + 1) / 2 && y == n) return p.count ? "pzed(1)" : "pzed(0)";
+    if (r.isValve) return Indexed(p.count ? "ventilvoda" : "ventil", r.id);
+    if (p.count == 0) return Indexed("trubka", r.id);
+    if (r.twoChannel && p.count == 1) return Indexed("voda", HalfPicture(r.id, p.firstDx, p.firstDy));
+    return Indexed("voda", r.id);
+}
+
+std::string BoardViolation(const Game& g) {
+    const Main& m = *g.main;
+    const WidgetModel& v = g.model;
+    const int n = m.boardSize;
+    const bool playing = !v.isVisible(v.id("menufrm")) && !v.isVisible(v.id("interfrm"));
+    std::vector<Passes> passes(static_cast<std::size_t>(n * n));
+    if (std::string broken = TraceWater(m, passes); !broken.empty()) return broken;
+    const int c = 500 / n;
+    for (int y = 1; y <= n; ++y) {
+        for (int x = 1; x <= n; ++x) {
+            const int k = (y - 1) * n + (x - 1);
+            const W cell = m.cells(x, y);
+            if (k >= m.poleCount() || cell != m.pole(k)) return "cell " + At(x, y) + " is not pole(" + std::to_string(k) + ")";
+            const Widget& w = v.at(cell);
+            if (!w.visible) return "cell " + At(x, y) + " hidden";
+            if (w.left != 25 + (x - 1) * c || w.top != 25 + (y - 1) * c || w.width != c || w.height != c)
+                return "cell " + At(x, y) + " out of place";
+            const bool held = m.board(x, y).id != kEmptyId;
+            if ((w.tag == "x") != held) return "cell " + At(x, y) + (held ? " held without" : " empty with") + " Tag x";
+            if (held && w.enabled) return "held cell " + At(x, y) + " takes clicks";
+            if (!held && playing && !w.enabled) return "empty cell " + At(x, y) + " locked during play";
+            const Passes& p = passes[static_cast<std::size_t>(k)];
+            if (m.board(x, y).twoChannel && (m.board(x, y).passedOnce != 0) != (p.count > 0))
+                return "passedOnce of " + At(x, y) + " does not match the water";
+            const std::string want = ExpectedPicture(m, x, y, p);
+            const std::string shows = g.picture(cell);
+            if (shows != want) return "cell " + At(x, y) + " shows '" + shows + "' instead of '" + want + "'";
+        }
+    }
+    for (int i = n * n; i < m.poleCount(); ++i) {
+        if (v.isVisible(m.pole(i))) return "cell pole(" + std::to_string(i) + ") beyond the board visible";
+    }
+    for (int i = 1; i <= 4; ++i) {
+        const W slot = v.id("nabidka", i);
+        if (g.picture(slot) != Indexed("trubka", m.offer[static_cast<std::size_t>(i)].id))
+            return "offer " + std::to_string(i) + " shows another piece than its slot holds";
+        if (v.border(slot) != (i == m.selectedSlot ? 1 : 0)) return "frame of offer " + std::to_string(i);
+    }
+    return "";
+}
+
+std::string ScreenViolation(const Game& g) {
+    const WidgetModel& v = g.model;
+    const W tok = v.id("tok"), countdown = v.id("countdowntimer");
+    if (v.isEnabled(tok) && v.isEnabled(countdown)) return "tok and countdowntimer both run";
+    if (v.isVisible(v.id("countdown")) && !v.isEnabled(countdown) && v.tag(countdown) != "r")
+        return "the countdown label is up with no countdown running or paused";
+    int texts = 0;
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 101, 301, 501, 701}) texts += v.isVisible(v.id("intertext", i));
+    if (texts > 1) return std::to_string(texts) + " story texts visible";
+    const bool one = v.isVisible(v.id("inter1")), two = v.isVisible(v.id("inter2"));
+    if (one != two) return "one choice button without the other";
+    if (one && v.isVisible(v.id("interok"))) return "choice buttons and Okay together";
+    return "";
+}
+
+}  // namespace
+
+std::string FirstViolation(const Game& g) {
+    if (std::string broken = ScreenViolation(g); !broken.empty()) return broken;
+    if (g.main->boardSize > 0) return BoardViolation(g);
+    return "";
+}
+
+void ExpectInStep(const Game& g) {
+    const std::string broken = FirstViolation(g);
+    if (!broken.empty()) ADD_FAILURE() << "level " << int(g.main->level) << ": " << broken;
+}
+
+}  // namespace vr::test

@@ -3,6 +3,7 @@
 // pipeline piece by piece, and a chance that counts what it hands out.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,39 @@ inline void ScriptOffer(Game& g, std::initializer_list<int> ids) {
 inline void ScriptLevel1Deal(Game& g, int x, int y, int shape, std::initializer_list<int> offer) {
     ScriptValve(g, 5, x, y, shape);
     ScriptOffer(g, offer);
+}
+
+struct Valve {
+    int x, y, shape;
+};
+
+// The draws of a deal on a board of n x n whose valves all land on free places.
+inline void ScriptDeal(Game& g, int n, const std::vector<Valve>& valves, std::initializer_list<int> offer) {
+    for (const Valve& v : valves) ScriptValve(g, n, v.x, v.y, v.shape);
+    ScriptOffer(g, offer);
+}
+
+// Brings a scripted game to the deal of `level`, the way play gets there: a
+// new game for level 1, else a won level before it (with the story screen in
+// between at a multiple of ten). `script` pushes the draws of that deal.
+inline void ReachDeal(Game& g, int level, const std::function<void()>& script) {
+    if (level == 1) {
+        script();
+        ASSERT_TRUE(g.click("novahra"));
+        return;
+    }
+    NewScriptedGame(g);
+    script();
+    Win(g, level - 1);
+    if (g.w("interfrm").visible) {
+        ASSERT_TRUE(g.click("interok"));
+    }
+}
+
+// The same, with the valves and the offer given.
+inline void ReachDeal(Game& g, int level, const std::vector<Valve>& valves, std::initializer_list<int> offer) {
+    const int n = level / 4 + 5;
+    ReachDeal(g, level, [&] { ScriptDeal(g, n, valves, offer); });
 }
 
 inline std::string Trubka(int id) { return "trubka(" + std::to_string(id) + ")"; }

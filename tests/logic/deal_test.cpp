@@ -3,8 +3,6 @@
 // boards share.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "deal_script.h"
 #include "invariants.h"
 
@@ -12,10 +10,6 @@ namespace vr::test {
 namespace {
 
 constexpr std::uint32_t kGreen = RGB(0, 192, 0);
-
-struct Valve {
-    int x, y, shape;
-};
 
 // Valves on every other column and row from (2, 2), clear of the outer ring,
 // of each other and of the cell above the inlet; shapes 0..5 in turn.
@@ -30,28 +24,6 @@ std::vector<Valve> Spread(int n, int count) {
         }
     }
     return out;
-}
-
-void ScriptDeal(Game& g, int n, const std::vector<Valve>& valves, std::initializer_list<int> offer) {
-    for (const Valve& v : valves) ScriptValve(g, n, v.x, v.y, v.shape);
-    ScriptOffer(g, offer);
-}
-
-// Brings a scripted game to the deal of `level`, the way play gets there: a
-// new game for level 1, else a won level before it (with the story screen in
-// between at level 40). `script` pushes the draws of that deal.
-void ReachDeal(Game& g, int level, const std::function<void()>& script) {
-    if (level == 1) {
-        script();
-        ASSERT_TRUE(g.click("novahra"));
-        return;
-    }
-    NewScriptedGame(g);
-    script();
-    Win(g, level - 1);
-    if (g.w("interfrm").visible) {
-        ASSERT_TRUE(g.click("interok"));
-    }
 }
 
 struct Size {
@@ -251,7 +223,7 @@ TEST(CellWidgets, AreCreatedOnDemandAndReusedByEveryLaterBoard) {
     for (int i = 0; i < 25; ++i) first.push_back(g.id("pole", i));
 
     ScriptDeal(g, 6, {{3, 3, 0}, {5, 2, 1}}, {1, 1, 1, 1});
-    Win(g, 3);  // level 4: 6 x 6
+    Win(g, 3);  // level 4: 6 x 6, from the level-1 game
     EXPECT_EQ(g.model.memberCount("pole"), 36);
     for (int i = 0; i < 25; ++i) EXPECT_EQ(g.id("pole", i), first[i]) << i;
     EXPECT_EQ(g.main->cells(1, 2), first[6]);  // row 2 now starts at member 6

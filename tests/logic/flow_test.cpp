@@ -97,11 +97,7 @@ TEST(WaterFlow, AValveThatIsNotTheLastIsFilledAndCounted) {
     // Level 3 wants two valves: (3, 3) top-bottom, (2, 2) left-right; an elbow
     // at (3, 2) turns the water from the first to the second.
     Game g;
-    NewScriptedGame(g);
-    ScriptValve(g, 5, 3, 3, 1);
-    ScriptValve(g, 5, 2, 2, 0);
-    ScriptOffer(g, {1, 0, 0, 0});
-    Win(g, 2);
+    ReachDeal(g, 3, {{3, 3, 1}, {2, 2, 0}}, {1, 0, 0, 0});
     ASSERT_EQ(g.main->valveCount, 2);
     LayChain(g, {{1, 3, 4}, {2, 3, 2}});
     RunCountdown(g);  // 29 s of countdown
@@ -113,9 +109,7 @@ TEST(WaterFlow, AValveThatIsNotTheLastIsFilledAndCounted) {
     g.advance(2000);
     EXPECT_EQ(g.cellPicture(3, 2), "voda(2)");
     EXPECT_EQ(g.cellPicture(2, 2), "ventil(0)");
-    ScriptValve(g, 6, 2, 2, 0);  // level 4
-    ScriptValve(g, 6, 5, 5, 0);
-    ScriptOffer(g, {1, 1, 1, 1});
+    ScriptDeal(g, 6, {{2, 2, 0}, {5, 5, 0}}, {1, 1, 1, 1});  // level 4
     g.advance(2000);
     EXPECT_EQ(g.w("levnum").caption, "4");
     EXPECT_EQ(g.script().left(), 0u);

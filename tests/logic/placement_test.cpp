@@ -124,11 +124,7 @@ TEST(Placement, TheInletAndTheValvesTakeNoPiece) {
 TEST(Placement, CellsAreNumberedRowByRowOnEveryBoard) {
     // On a 6 x 6 board member 7 is column 2 of row 2, member 35 the last cell.
     Game g;
-    NewScriptedGame(g);
-    ScriptValve(g, 6, 4, 3, 0);
-    ScriptValve(g, 6, 2, 4, 0);
-    ScriptOffer(g, {3, 6, 1, 1});
-    Win(g, 3);
+    ReachDeal(g, 4, {{4, 3, 0}, {2, 4, 0}}, {3, 6, 1, 1});
     ASSERT_EQ(g.main->boardSize, 6);
     ASSERT_TRUE(g.click("nabidka", 1));
     g.script().push(DrawFor(1, 9));

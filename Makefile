@@ -25,7 +25,7 @@ test: build
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (the real-window tests excepted: they run in the plain build above).
 test-asan: deps
-	@cmake -S . -B $(BUILD)-asan -G Ninja -DVR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake -S . -B $(BUILD)-asan -G Ninja -DVR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" >/dev/null
 	@cmake --build $(BUILD)-asan
 	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \

@@ -81,7 +81,11 @@ TEST_P(WholeGame, FromTheFirstLevelToTheOutro) {
     const auto took = std::chrono::steady_clock::now() - started;
     ASSERT_TRUE(r.outro) << "the game was lost after " << r.deals.size() << " deals";
     EXPECT_FALSE(r.gameOver);
+#ifndef VR_SANITIZED
     EXPECT_LT(took, std::chrono::seconds(1));
+#else
+    (void)took;  // the sanitizers slow every game down several times
+#endif
 
     EXPECT_EQ(r.LevelsPlayed(), ExpectedLevels(answers));
     EXPECT_EQ(r.screens, ExpectedScreens(answers));

@@ -1,0 +1,305 @@
+#!/usr/bin/env bash
+# The game played from start to quit in a real X window (Xvfb), with the mouse
+# through xdotool, and checked on screenshots by the colours at known places.
+# The window deals a known first board (vr-seeded-window): the inlet at the
+# bottom of column 3, one valve at (4, 2), and in offer slot 3 the two bends
+# north-east and west-south.
+#
+#   play        the deal, laying a piece, the countdown's colours, the first
+#               flow tick 23 s after the deal, a spill that costs a life, and
+#               the pause with the Menu button during the next countdown
+#   menu        the help screen, the credits sequence, the banner with a
+#               browser that only records what it was asked to open, and
+#               "Quit to OS"
+#   no-browser  banner clicks with no browser on the machine: nothing
+#               happens and the game goes on
+set -uo pipefail
+
+game=${1:?usage: e2e_test.sh path/to/vr-seeded-window play|menu|no-browser}
+part=${2:?usage: e2e_test.sh path/to/vr-seeded-window play|menu|no-browser}
+. "$(dirname "$0")/xwindow.sh"
+
+# Colours of the window and the pictures.
+back=63461F         # the window's background, and an empty cell
+panel=755324        # the menu, help and credits panels
+pipe=E8EAEE         # the bright side of an empty pipe
+stub=C4C6CA         # the inlet's dry stub
+water=6CA4FF        # water in a pipe
+green=00C000        # the countdown from 20 down to 6
+red=FF0000          # the countdown from 5 down to 0
+readout=91BBFB      # "Level:", the level, the lives and "Životů"
+
+# Places in the client area.
+menu_panel="170 250"      # menu panel, left of "Nová Hra"; in play an empty cell
+inlet="275 475"           # the middle of the inlet's stub, cell (3, 5)
+above_inlet_west="230 375"  # cell (3, 4), beside its west edge
+countdown_box="552 256 233 128"
+lives_digit_box="552 320 35 89"  # the lives digit, left of the countdown's digits
+level_box="616 256 161 97"
+label1_box="560 280 113 25"
+
+# Milliseconds since `t0`.
+since() { echo $(($(now_ms) - t0)); }
+wait_until() { # milliseconds after t0
+    local left=$(($1 - $(since)))
+    [ "$left" -gt 0 ] && sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
+}
+lives_pixels() { shot; count_colour $lives_digit_box $readout; }
+
+play() {
+    start_game "$game"
+    shot
+    local level0
+    level0=$(count_colour $level_box $readout)
+    [ "$level0" -gt 50 ] || fail "no level read-out at start ($level0 pixels)"
+
+    click 276 260  # "Nová Hra"
+    t0=$(now_ms)
+    expect_pixel $menu_panel $back "\"Nová Hra\" hides the menu and shows the empty board"
+    expect_pixel $inlet $stub "the dry inlet stands at the bottom of column 3"
+    shot
+    local c
+    for c in "75 75" "475 75" "75 475" "475 475" "175 275" "275 375"; do
+        [ "$(at $c)" = $back ] || fail "cell at $c is not empty: #$(at $c)"
+    done
+    pass "the corners and the cells beside the inlet are empty"
+    [ "$(at 375 175)" = CE4F46 ] || fail "no valve wheel in cell (4, 2): #$(at 375 175)"
+    pass "the valve's red wheel is in cell (4, 2)"
+    for c in "555 20" "680 20" "555 145" "680 145"; do
+        [ "$(count_colour $c 100 100 $back)" -lt 9000 ] || fail "offer slot at $c shows no piece"
+    done
+    pass "the four offer slots show pieces"
+    local g
+    g=$(count_colour $countdown_box $green)
+    [ "$g" -gt 1000 ] || fail "the countdown is not green ($g green pixels)"
+    pass "the countdown shows in green ($g pixels)"
+    [ "$(count_colour $label1_box $readout)" -gt 20 ] || fail "no \"Level:\" caption"
+    pass "\"Level:\" is shown"
+    local lives5
+    lives5=$(count_colour $lives_digit_box $readout)
+    [ "$lives5" -gt 50 ] || fail "no lives digit ($lives5 pixels)"
+    pass "the lives digit is shown ($lives5 pixels)"
+    local count20
+    count20=$(signature $countdown_box)
+
+    # Slot 3 into cell (3, 4), just above the inlet.
+    local slot_before cell_after
+    shot
+    slot_before=$(signature 560 150 90 90)
+    click 605 195
+    sleep 0.3
+    shot
+    [ "$(count_colour 555 145 100 1 $back)" -lt 10 ] || fail "the selected slot shows no border"
+    pass "the selected slot is framed"
+    click 275 375
+    sleep 0.3
+    shot
+    cell_after=$(signature 230 330 90 90)
+    [ "$cell_after" = "$slot_before" ] || fail "cell (3, 4) does not show the piece of slot 3"
+    pass "cell (3, 4) shows the piece that slot 3 offered"
+    [ "$(signature 560 150 90 90)" != "$slot_before" ] || fail "slot 3 was not refilled with another piece"
+    [ "$(count_colour 555 145 100 1 $back)" -gt 50 ] || fail "slot 3 is still framed"
+    pass "slot 3 shows a new piece, unframed"
+    [ "$(at $above_inlet_west)" = $pipe ] || fail "no dry pipe at the west edge of (3, 4)"
+    [ "$(signature $countdown_box)" != "$count20" ] || fail "the countdown stands still"
+    pass "the countdown has moved on"
+
+    # 5 and below in red; after 0 the number goes, and the water starts 2 s later.
+    wait_until 16600
+    shot
+    [ "$(count_colour $countdown_box $red)" -gt 1000 ] && [ "$(count_colour $countdown_box $green)" = 0 ] ||
+        fail "the countdown is not red at $(since) ms"
+    pass "the countdown is red at 4"
+    wait_until 21500
+    shot
+    local when
+    when=$(since)
+    [ "$(count_colour $countdown_box $green)" = 0 ] && [ "$(count_colour $countdown_box $red)" = 0 ] ||
+        fail "the countdown is still shown at $when ms"
+    pass "the countdown is gone at $when ms"
+    [ "$(at $inlet)" = $stub ] || fail "the inlet is #$(at $inlet) at $when ms, before the first flow tick"
+    pass "no water in the inlet at $when ms"
+    local level1
+    level1=$(count_colour $level_box $readout)
+    [ "$level1" -gt 20 ] && [ "$level1" != "$level0" ] || fail "the level read-out did not change from 0 ($level1 pixels)"
+    pass "the level read-out shows a new number ($level0 -> $level1 pixels)"
+
+    local blue=""
+    while [ "$(since)" -lt 24000 ]; do
+        when=$(since)
+        [ "$(pixel $inlet)" = $water ] && { blue=$when; break; }
+        sleep 0.1
+    done
+    [ -n "$blue" ] || fail "the inlet is not blue 24 s after the deal"
+    pass "the first flow tick fills the inlet (blue at $blue ms)"
+
+    local full=""
+    while [ "$(since)" -lt 26000 ]; do
+        when=$(since)
+        [ "$(pixel $above_inlet_west)" = $water ] && { full=$when; break; }
+        sleep 0.1
+    done
+    [ -n "$full" ] || fail "cell (3, 4) holds no water 26 s after the deal"
+    pass "the second tick fills the west-south bend of (3, 4) (at $full ms)"
+
+    # The water leaves westward into the empty (2, 4): a spill, one life
+    # less, and the level dealt again.
+    local lives4=""
+    while [ "$(since)" -lt 28500 ]; do
+        c=$(lives_pixels)
+        [ "$c" != "$lives5" ] && [ "$(at $inlet)" = $stub ] && { lives4=$c; break; }
+        sleep 0.1
+    done
+    [ -n "$lives4" ] || fail "no new deal with fewer lives 28.5 s after the deal"
+    [ "$lives4" -gt 50 ] || fail "no lives digit after the spill"
+    pass "the spill deals the level again and the lives digit changes ($lives5 -> $lives4 pixels) at $(since) ms"
+    [ "$(at $above_inlet_west)" = $back ] || fail "cell (3, 4) is not empty after the new deal"
+    pass "the new board is empty above the inlet"
+    [ "$(count_colour $countdown_box $green)" -gt 1000 ] || fail "the new countdown is not green"
+    pass "the new countdown is green"
+
+    # Pause during the countdown: it stands still while the menu is up and
+    # goes on after "Pokračovat".
+    sleep 0.5
+    click 667 432  # the Menu button
+    expect_pixel $menu_panel $panel "the Menu button pauses the game and shows the menu"
+    local frozen
+    frozen=$(signature $countdown_box)
+    sleep 1.6
+    shot
+    [ "$(signature $countdown_box)" = "$frozen" ] || fail "the countdown runs on under the menu"
+    pass "the countdown stands still while paused"
+    click 276 316  # "Pokračovat"
+    expect_pixel $menu_panel $back "\"Pokračovat\" hides the menu"
+    local moved=""
+    for _ in $(seq 15); do
+        shot
+        [ "$(signature $countdown_box)" != "$frozen" ] && { moved=1; break; }
+        sleep 0.1
+    done
+    [ -n "$moved" ] || fail "the countdown does not go on after \"Pokračovat\""
+    pass "the countdown goes on after \"Pokračovat\""
+    [ "$(at $inlet)" = $stub ] || fail "water before the countdown's end"
+    alive || fail "the game ended"
+}
+
+menu() {
+    # A browser that only writes down the address it is asked to open.
+    mkdir "$work/bin"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$work/opened" >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
+    : >"$work/opened"
+    start_game env PATH="$work/bin:$PATH" "$game"
+
+    # The help screen over the menu, and "Okay" (below "Quit to OS").
+    click 276 372
+    expect_pixel 84 428 $panel "\"Intro aneb Malá Nápověda\" shows the help screen"
+    shot
+    local text
+    text=$(count_colour 80 272 391 153 E0E0E0)
+    [ "$text" -gt 300 ] || fail "the help screen shows no text ($text pixels)"
+    pass "the help screen shows its text ($text pixels)"
+    click 276 458
+    expect_pixel 84 428 $back "\"Okay\" closes the help screen"
+
+    # The credit line's hidden targets, from the left 4, 1, 2, 3, 0.
+    local -A dsel=([0]=314 [1]=271 [2]=281 [3]=297 [4]=255)
+    local i
+    for i in 3 1 3 4 0 2; do click "${dsel[$i]}" 192; sleep 0.1; done
+    sleep 0.4
+    [ "$(pixel 158 222)" = $panel ] || fail "a broken sequence 3, 1, 3, 4, 0, 2 shows the credits"
+    pass "a broken sequence shows no credits"
+    for i in 3 1 4 0 2; do click "${dsel[$i]}" 192; sleep 0.1; done
+    local shown=""
+    for _ in $(seq 10); do
+        shot
+        [ "$(at 158 222)" != $panel ] && [ "$(count_colour 131 440 288 30 800000)" -gt 1000 ] && { shown=1; break; }
+        sleep 0.2
+    done
+    [ -n "$shown" ] || fail "3, 1, 4, 0, 2 on the credit line shows no credits picture"
+    pass "3, 1, 4, 0, 2 on the credit line shows the credits picture"
+    [ "$(count_colour 140 434 273 39 $red)" -gt 50 ] || fail "no red credit line under the picture"
+    pass "the credit line under the picture is red"
+    click 275 260  # on the picture
+    expect_pixel 158 222 $panel "a click on the picture closes the credits"
+
+    # The banner, clickable while the menu is up.
+    click 667 500
+    local n=""
+    for _ in $(seq 20); do
+        [ -s "$work/opened" ] && break
+        sleep 0.1
+    done
+    sleep 0.5
+    [ "$(wc -l <"$work/opened")" = 1 ] && [ "$(cat "$work/opened")" = "https://www.zabavklub.cz/" ] ||
+        fail "the banner click opened: $(tr '\n' '|' <"$work/opened")"
+    pass "one banner click opens https://www.zabavklub.cz/ once"
+
+    # In play the banner takes no click.
+    click 276 260
+    expect_pixel $menu_panel $back "\"Nová Hra\" starts a game"
+    click 667 500
+    sleep 0.2
+    click 620 480
+    sleep 1
+    n=$(wc -l <"$work/opened")
+    [ "$n" = 1 ] || fail "banner clicks during play opened a browser ($n addresses)"
+    pass "banner clicks during play open nothing"
+    shot
+    [ "$(count_colour $countdown_box $green)" -gt 1000 ] || fail "the countdown is not running"
+    pass "the game goes on"
+
+    # Paused, the banner works again.
+    click 667 432
+    expect_pixel $menu_panel $panel "the Menu button shows the menu"
+    click 667 500
+    for _ in $(seq 20); do
+        [ "$(wc -l <"$work/opened")" = 2 ] && break
+        sleep 0.1
+    done
+    [ "$(wc -l <"$work/opened")" = 2 ] || fail "the banner of the paused game opens nothing"
+    pass "the banner of the paused game opens the home page again"
+
+    click 276 428  # "Quit to OS"
+    expect_quit
+}
+
+no_browser() {
+    # No xdg-open, nor any browser Qt would look for, on the PATH.
+    mkdir "$work/empty"
+    start_game env -u BROWSER -u DEFAULT_BROWSER PATH="$work/empty" "$game"
+    click 667 500
+    sleep 0.3
+    click 667 500
+    sleep 0.5
+    alive || fail "a banner click with no browser ended the game"
+    expect_pixel 158 222 $panel "the menu stays after banner clicks with no browser"
+    expect_pixel 300 40 $back "no other panel opens"
+    grep -q "web browser" "$work/game.log" && echo "  (Qt says: $(grep -m1 "web browser" "$work/game.log"))"
+    click 276 260
+    expect_pixel $inlet $stub "\"Nová Hra\" deals the board after the failed banner clicks"
+    shot
+    [ "$(count_colour $countdown_box $green)" -gt 1000 ] || fail "no green countdown"
+    pass "the countdown runs"
+    click 667 432
+    expect_pixel $menu_panel $panel "the Menu button pauses the game"
+    click 667 500
+    sleep 0.3
+    alive || fail "a banner click with no browser ended the paused game"
+    click 276 316
+    expect_pixel $menu_panel $back "\"Pokračovat\" resumes the game after a failed banner click"
+    click 667 432
+    expect_pixel $menu_panel $panel "the Menu button pauses again"
+    click 276 428
+    expect_quit
+}
+
+start_xvfb
+begin=$(now_ms)
+case "$part" in
+    play) play ;;
+    menu) menu ;;
+    no-browser) no_browser ;;
+    *) fail "no part named $part" ;;
+esac
+echo "real window, $part: $passed passed, 0 failed, $(($(now_ms) - begin)) ms"

@@ -4,7 +4,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench package install clean
+.PHONY: all deps build run test test-asan bench package install screenshots clean
 
 all: build
 
@@ -35,6 +35,11 @@ test-asan: deps
 bench: build
 	@cmake --build $(BUILD) --target bench
 	@./$(BUILD)/bench/vr-bench
+
+# The pictures of the game in docs/, drawn offscreen with a fixed chance.
+screenshots: build
+	@cmake --build $(BUILD) --target vr-screenshots
+	@./$(BUILD)/vr-screenshots docs
 
 package: build
 	@cd $(BUILD) && cpack -G DEB

@@ -32,9 +32,10 @@ test-asan: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j2 -LE realwindow
 
+# The benchmarks and their table (about 4 minutes; QUICK=1: about 1).
 bench: build
 	@cmake --build $(BUILD) --target bench
-	@./$(BUILD)/bench/vr-bench
+	@bench/run $(if $(QUICK),--quick) $(BUILD)
 
 # The pictures of the game in docs/, drawn offscreen with a fixed chance.
 screenshots: build
@@ -43,6 +44,11 @@ screenshots: build
 
 package: build
 	@cd $(BUILD) && cpack -G DEB
+
+# PREFIX=/usr/local by default; DESTDIR is honoured.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD)

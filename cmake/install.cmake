@@ -14,6 +14,9 @@ foreach(size 16 32 48 64 128 256)
 endforeach()
 install(FILES ${CMAKE_SOURCE_DIR}/assets/fonts/README.md
         DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME FONTS.md OPTIONAL)
+# The faces built into the program travel with their licences.
+file(GLOB VR_FONT_LICENCES ${CMAKE_SOURCE_DIR}/assets/fonts/LICENSE-*.txt)
+install(FILES ${VR_FONT_LICENCES} DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME vojtik-rournik)
 set(CPACK_PACKAGE_VENDOR "Studio Rournik")
@@ -24,5 +27,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), 
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS OFF)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

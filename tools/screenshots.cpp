@@ -64,6 +64,19 @@ void LayPipeUp(GameWindow& win) {
     }
 }
 
+// A new game, moved on to `level`.
+void DealLevel(GameWindow& win, int level) {
+    win.click(win.model().id("novahra"));
+    win.game().level = static_cast<vr::Byte>(level);
+    win.game().StartLevel();
+}
+
+// Counts down until the water is let go.
+void RunOutCountdown(GameWindow& win) {
+    const vr::W tok = win.model().id("tok");
+    for (int i = 0; i < 500 && !win.model().isEnabled(tok); ++i) win.game().countdowntimer_Timer();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -83,33 +96,25 @@ int main(int argc, char** argv) {
         GameWindow win(20261207u);
         win.click(win.model().id("novahra"));
         LayPipeUp(win);
-        vr::Main& g = win.game();
-        // Past the countdown, then three steps of the water.
-        for (int i = 0; i < 40 && !win.model().isEnabled(win.model().id("tok")); ++i) g.countdowntimer_Timer();
-        for (int i = 0; i < 3; ++i) g.tok_Timer();
+        RunOutCountdown(win);
+        for (int i = 0; i < 3; ++i) win.game().tok_Timer();  // three steps of the water
         ok &= Save(win, dir, "level-1.png");
     }
     {
         GameWindow win(20261207u);
-        win.click(win.model().id("novahra"));
-        vr::Main& g = win.game();
-        g.level = 100;
-        g.StartLevel();
-        for (int i = 0; i < 3; ++i) g.countdowntimer_Timer();
+        DealLevel(win, 100);
+        for (int i = 0; i < 3; ++i) win.game().countdowntimer_Timer();
         ok &= Save(win, dir, "level-100.png");
     }
     {
-        GameWindow win(20261207u);
-        win.click(win.model().id("novahra"));
-        vr::Main& g = win.game();
         // The board of level 9 with its countdown run out, as when the
         // water has passed its last valve.
-        g.level = 9;
-        g.StartLevel();
-        for (int i = 0; i < 60 && !win.model().isEnabled(win.model().id("tok")); ++i) g.countdowntimer_Timer();
+        GameWindow win(20261207u);
+        DealLevel(win, 9);
+        RunOutCountdown(win);
         win.model().enable(win.model().id("tok"), false);
-        g.level = 10;
-        g.ShowIntermezzo(1);
+        win.game().level = 10;
+        win.game().ShowIntermezzo(1);
         ok &= Save(win, dir, "intermezzo-1.png");
     }
     return ok ? 0 : 1;

@@ -135,6 +135,17 @@ void GameWindow::arm() {
 void GameWindow::applyChanges() {
     if (views_.size() < model_.size()) views_.resize(model_.size(), nullptr);
     for (const WidgetModel::Change& c : model_.takeChanges()) apply(c.w, c.bits);
+    // A text box is a heavy widget and the story has nine of them: each gets
+    // its view when it first comes on screen, not at start-up.
+    for (auto it = unseenBoxes_.begin(); it != unseenBoxes_.end();) {
+        if (model_.shown(*it)) {
+            const W box = *it;
+            it = unseenBoxes_.erase(it);
+            apply(box, kDirtyAll);
+        } else {
+            ++it;
+        }
+    }
 }
 
 QWidget* GameWindow::ensureView(W w) {
@@ -193,6 +204,10 @@ void GameWindow::apply(W w, std::uint32_t bits) {
     if (x.kind == Kind::Timer) return;
     QWidget*& slot = views_[static_cast<std::size_t>(w)];
     if (!slot) {
+        if (x.kind == Kind::TextBox && !model_.shown(w)) {
+            if (std::find(unseenBoxes_.begin(), unseenBoxes_.end(), w) == unseenBoxes_.end()) unseenBoxes_.push_back(w);
+            return;
+        }
         slot = create(w);
         bits = kDirtyAll;
     }

@@ -39,7 +39,8 @@ public:
     EventDriver& driver() { return driver_; }
     Main& game() { return *main_; }
     const Pictures& pictures() const { return pictures_; }
-    // The Qt widget that shows `w`; none for the timers.
+    // The Qt widget that shows `w`; none for the timers, nor for a text box
+    // that has not been on screen yet (its view is made when it first shows).
     QWidget* view(W w) const;
     // Milliseconds since the window was created: the game's clock.
     std::int64_t clock() const { return clock_.elapsed(); }
@@ -77,6 +78,7 @@ private:
     std::unique_ptr<Main> main_;
     std::vector<QWidget*> views_;             // by handle; null for timers
     std::vector<std::vector<W>> children_;    // by container handle + 1 (0: the window)
+    std::vector<W> unseenBoxes_;              // text boxes not on screen yet, without a view
     QHash<QObject*, W> watched_;              // Qt widgets that take the mouse for a model widget
     QTimer timer_;
     W pressed_ = kNoWidget;    // the widget the held mouse button went down on

@@ -36,15 +36,23 @@ const Pictures::Loaded& Pictures::load(Picture p) {
         l.tried = true;
         const std::string& name = model_.pictureName(p);
         l.single = LoadFile(PictureFile(name));
-        l.twice = LoadFile(PictureFile(name, true));
     }
     return l;
+}
+
+const QPixmap& Pictures::twice(Picture p) {
+    Loaded& l = loaded_[p];
+    if (!l.triedTwice) {
+        l.triedTwice = true;
+        l.twice = LoadFile(PictureFile(model_.pictureName(p), true));
+    }
+    return l.twice;
 }
 
 const QPixmap& Pictures::natural(Picture p, qreal dpr) {
     if (p == kNoPicture) return none_;
     const Loaded& l = load(p);
-    if (dpr <= 1.0 || l.twice.isNull() || l.single.isNull()) return l.single;
+    if (dpr <= 1.0 || l.single.isNull() || twice(p).isNull()) return l.single;
     // On a dense screen the 2x picture stands in at the same size.
     return scaled(p, l.single.size(), dpr);
 }
@@ -60,7 +68,7 @@ const QPixmap& Pictures::scaled(Picture p, QSize size, qreal dpr) {
     if (it != scaled_.end()) return it->second;
 
     const QSize device = (QSizeF(size) * dpr).toSize();
-    const QPixmap& source = (dpr > 1.0 && !l.twice.isNull()) ? l.twice : l.single;
+    const QPixmap& source = (dpr > 1.0 && !twice(p).isNull()) ? twice(p) : l.single;
     QPixmap out = source.size() == device
                       ? source
                       : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -37,10 +37,13 @@ public:
 private:
     struct Loaded {
         bool tried = false;
+        bool triedTwice = false;
         QPixmap single;  // the picture at its designed size
         QPixmap twice;   // its 2x variant, where there is one
     };
     const Loaded& load(Picture p);
+    // The 2x variant, read only once a dense screen asks for it.
+    const QPixmap& twice(Picture p);
 
     const WidgetModel& model_;
     std::vector<Loaded> loaded_;

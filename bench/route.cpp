@@ -1,0 +1,85 @@
+#include "bench/route.h"
+
+#include <vector>
+
+namespace vr::bench {
+
+namespace {
+
+enum Opening { kBottom, kTop, kLeft, kRight };
+
+// The single-channel piece open on both given sides.
+int PieceJoining(Opening a, Opening b) {
+    auto is = [&](Opening p, Opening q) { return (a == p && b == q) || (a == q && b == p); };
+    if (is(kLeft, kRight)) return 0;
+    if (is(kTop, kBottom)) return 1;
+    if (is(kLeft, kBottom)) return 2;
+    if (is(kRight, kBottom)) return 3;
+    if (is(kLeft, kTop)) return 4;
+    return 5;  // right and top
+}
+
+struct Cell {
+    int x, y;
+};
+
+// The side of `from` through which the water leaves towards `to`.
+Opening Towards(Cell from, Cell to) {
+    if (to.x > from.x) return kRight;
+    if (to.x < from.x) return kLeft;
+    return to.y < from.y ? kTop : kBottom;
+}
+
+Opening Opposite(Opening o) {
+    switch (o) {
+        case kBottom: return kTop;
+        case kTop: return kBottom;
+        case kLeft: return kRight;
+        case kRight: return kLeft;
+    }
+    return kTop;
+}
+
+// From the cell above the inlet to the right edge, then every row above it
+// end to end, turning at the edges, up and out of the top row.
+std::vector<Cell> Snake(int n) {
+    std::vector<Cell> path;
+    const int m = (n + 1) / 2;
+    for (int x = m; x <= n; ++x) path.push_back({x, n - 1});
+    bool rightwards = false;
+    for (int y = n - 2; y >= 1; --y, rightwards = !rightwards) {
+        for (int k = 1; k <= n; ++k) path.push_back({rightwards ? k : n + 1 - k, y});
+    }
+    return path;
+}
+
+}  // namespace
+
+int DealWithPipeline(Main& game, int level) {
+    game.level = static_cast<Byte>(level);
+    game.lives = 5;
+    game.StartLevel();
+    WidgetModel& m = game.view();
+    const std::vector<Cell> path = Snake(game.boardSize);
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        const Cell c = path[i];
+        const Cell before = i == 0 ? Cell{c.x, c.y + 1} : path[i - 1];
+        const Cell after = i + 1 == path.size() ? Cell{c.x, c.y - 1} : path[i + 1];
+        const int id = PieceJoining(Opposite(Towards(before, c)), Towards(c, after));
+        const W cell = game.cells(c.x, c.y);
+        game.board(c.x, c.y) = game.pipePieces[static_cast<std::size_t>(id)];
+        m.copyPicture(cell, game.widgets().trubka[static_cast<std::size_t>(id)]);
+        m.enable(cell, false);
+        m.setTag(cell, "x");
+        m.setBorder(cell, 0);
+    }
+    return static_cast<int>(path.size());
+}
+
+bool WaterGoesOn(const Main& game) {
+    const int n = game.boardSize;
+    if (game.flowX < 1 || game.flowX > n || game.flowY < 1 || game.flowY > n) return false;
+    return game.board(game.flowX, game.flowY).id != kEmptyId;
+}
+
+}  // namespace vr::bench

@@ -3,6 +3,8 @@
 // boards share.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "deal_script.h"
 #include "invariants.h"
 
@@ -212,6 +214,34 @@ TEST(ValvePlacement, AtMostFourTriesPerLevelAndOneMore) {
     EXPECT_EQ(g.main->valveCount, 1);
     for (int i = 1; i <= 4; ++i) EXPECT_EQ(g.picture("nabidka", i), "trubka(5)");
     ExpectInStep(g);
+}
+
+// Every level dealt by the game's own chance, at several times of day: the
+// valves keep off the outer ring, off each other's sides and off the inlet.
+TEST(ValvePlacement, TheRulesHoldOnEveryLevelDealtByChance) {
+    for (std::uint32_t seconds : {0u, 12345u, 86399u}) {
+        auto g = Game::Seeded(0);
+        g->platform.seconds = seconds;
+        g->main->Form_Load();
+        ASSERT_TRUE(g->click("novahra"));
+        for (int level = 1; level <= 100; ++level) {
+            g->main->level = static_cast<Byte>(level);
+            g->main->StartLevel();
+            const int n = g->main->boardSize;
+            const int m = (n + 1) / 2;
+            SCOPED_TRACE("level " + std::to_string(level) + " at " + std::to_string(seconds) + " s");
+            const auto valves = ValvesShown(*g);
+            EXPECT_EQ(static_cast<int>(valves.size()), g->main->valveCount);
+            EXPECT_LE(g->main->valveCount, (level + 1) / 2);
+            EXPECT_GE(g->main->valveCount, 1);
+            for (auto [x, y] : valves) {
+                EXPECT_TRUE(x >= 2 && x <= n - 1 && y >= 2 && y <= n - 1) << x << ", " << y;
+                EXPECT_FALSE(x == m && y == n - 1);
+                for (auto [u, v] : valves) EXPECT_NE(std::abs(x - u) + std::abs(y - v), 1) << x << ", " << y;
+            }
+            ExpectInStep(*g);
+        }
+    }
 }
 
 TEST(CellWidgets, AreCreatedOnDemandAndReusedByEveryLaterBoard) {

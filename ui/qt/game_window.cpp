@@ -99,7 +99,7 @@ GameWindow::~GameWindow() {
     // The views read the model when they paint: they go before it does.
     for (auto it = watched_.begin(); it != watched_.end(); ++it) it.key()->removeEventFilter(this);
     if (!children_.empty()) {
-        for (W w : children_[0]) delete views_[static_cast<std::size_t>(w)];
+        for (const auto& [key, w] : children_[0]) delete views_[static_cast<std::size_t>(w)];
     }
 }
 
@@ -181,22 +181,19 @@ QWidget* GameWindow::create(W w) {
 
 void GameWindow::stack(W w, QWidget* v) {
     // Higher lies above: windowed kinds, then the lower design order, then
-    // the later widget (cells made from one template share its order).
-    auto key = [this](W u) {
-        const Widget& y = model_.at(u);
-        return std::tuple(Windowed(y.kind), -y.order, u);
-    };
-    const auto mine = key(w);
-    const std::size_t slot = static_cast<std::size_t>(model_.at(w).container + 1);
+    // the later widget (cells made from one template share its order). The
+    // siblings are kept in that order, so a board of 900 cells is stacked
+    // without comparing every new cell with all the others.
+    const Widget& x = model_.at(w);
+    const StackKey mine{Windowed(x.kind), -x.order, w};
+    const std::size_t slot = static_cast<std::size_t>(x.container + 1);
     if (children_.size() <= slot) children_.resize(slot + 1);
-    std::vector<W>& siblings = children_[slot];
-    W above = kNoWidget;
-    for (W s : siblings) {
-        if (key(s) > mine && (above == kNoWidget || key(s) < key(above))) above = s;
-    }
+    std::vector<std::pair<StackKey, W>>& siblings = children_[slot];
+    const auto above = std::upper_bound(siblings.begin(), siblings.end(), mine,
+                                        [](const StackKey& k, const auto& s) { return k < s.first; });
     // A new widget lies on top of its siblings unless one belongs above it.
-    if (above != kNoWidget) v->stackUnder(views_[static_cast<std::size_t>(above)]);
-    siblings.push_back(w);
+    if (above != siblings.end()) v->stackUnder(views_[static_cast<std::size_t>(above->second)]);
+    siblings.insert(above, {mine, w});
 }
 
 void GameWindow::apply(W w, std::uint32_t bits) {

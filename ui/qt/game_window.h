@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "game/main_form.h"
@@ -77,7 +79,8 @@ private:
     Pictures pictures_;
     std::unique_ptr<Main> main_;
     std::vector<QWidget*> views_;             // by handle; null for timers
-    std::vector<std::vector<W>> children_;    // by container handle + 1 (0: the window)
+    using StackKey = std::tuple<bool, int, W>;  // windowed kind, minus design order, handle
+    std::vector<std::vector<std::pair<StackKey, W>>> children_;  // by container handle + 1 (0: the window), bottom first
     std::vector<W> unseenBoxes_;              // text boxes not on screen yet, without a view
     QHash<QObject*, W> watched_;              // Qt widgets that take the mouse for a model widget
     QTimer timer_;

@@ -106,8 +106,8 @@ inline void NewGameWithPipeline(Game& g, int vx, int vy, int shape, const std::v
     LayChain(g, chain);
 }
 
-// The moment of the k-th step of the water (from 1) in a level-1 game dealt at
-// time 0 of the level.
+// The moment of the water's k-th step (from 1) on a level-1 board dealt when
+// the game's clock stood at 0: 21 s of countdown, then 2 s a step.
 inline std::int64_t FlowTick(int k) { return 23000 + 2000 * (k - 1); }
 
 // The game's own generator, counting its draws.

@@ -1,7 +1,7 @@
 // The water: one cell per tick from the inlet along the laid pipes, the
 // picture of every cell it passes, the valves it counts, and where it spills.
-// All on level-1 boards dealt at time 0: the water enters the inlet at 23 s
-// and the next cell every 2 s after.
+// Mostly on level-1 boards dealt at time 0: the water enters the inlet at
+// 23 s and the next cell every 2 s after.
 #include <gtest/gtest.h>
 
 #include "deal_script.h"
@@ -289,6 +289,33 @@ TEST(TwoChannel, DoubleElbow8FromBelowThenFromAbove) {
     ScriptLevel1(g);
     RunTo(g, 7);
     EXPECT_EQ(g.w("levnum").caption, "2");
+}
+
+TEST(TwoChannel, DoubleElbow7FromAboveThenFromTheLeft) {
+    // Level 4, 6 x 6: up the right side and over the top into (3, 3) from
+    // above, out to the right; round below it and back in from the left, out
+    // downwards into a straight across, which is closed from above.
+    Game g;
+    ReachDeal(g, 4, {{2, 2, 0}, {4, 2, 0}}, {3, 0, 0, 0});
+    LayChain(g, {{3, 3, 5}, {0, 4, 5}, {4, 5, 5}, {1, 5, 4}, {1, 5, 3}, {1, 5, 2}, {2, 5, 1}, {0, 4, 1},
+                 {3, 3, 1}, {1, 3, 2}, {7, 3, 3}, {2, 4, 3}, {4, 4, 4}, {0, 3, 4}, {5, 2, 4}, {3, 2, 3}});
+    RunCountdown(g);
+    g.advance(12 * 2000);
+    ExpectInStep(g);
+    EXPECT_EQ(g.cellPicture(3, 3), "voda(11)");
+    EXPECT_EQ(FlowCell(g), (At{4, 3}));
+    g.advance(5 * 2000);
+    EXPECT_EQ(g.cellPicture(3, 3), "voda(11)");
+    EXPECT_EQ(g.cellPicture(2, 3), "voda(3)");
+    g.advance(2000);
+    ExpectInStep(g);
+    EXPECT_EQ(g.cellPicture(3, 3), "voda(7)");
+    EXPECT_EQ(FlowCell(g), (At{3, 4}));
+    EXPECT_EQ(g.cellPicture(3, 4), "voda(0)");
+    LastLife(g);
+    g.advance(2000);
+    EXPECT_TRUE(Over(g));
+    EXPECT_EQ(g.cellPicture(3, 3), "voda(7)");
 }
 
 }  // namespace

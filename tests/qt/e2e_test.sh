@@ -45,6 +45,17 @@ wait_until() { # milliseconds after t0
     [ "$left" -gt 0 ] && sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
 }
 lives_pixels() { shot; count_colour $lives_digit_box $readout; }
+# When a point first shows water, in milliseconds after t0; fails if it does
+# not by the given time.
+blue_by() {
+    local by=$1 x=$2 y=$3 when
+    while [ "$(since)" -lt "$by" ]; do
+        when=$(since)
+        [ "$(pixel "$x" "$y")" = $water ] && { echo "$when"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
 
 play() {
     start_game "$game"
@@ -124,23 +135,11 @@ play() {
     [ "$level1" -gt 20 ] && [ "$level1" != "$level0" ] || fail "the level read-out did not change from 0 ($level1 pixels)"
     pass "the level read-out shows a new number ($level0 -> $level1 pixels)"
 
-    local blue=""
-    while [ "$(since)" -lt 24000 ]; do
-        when=$(since)
-        [ "$(pixel $inlet)" = $water ] && { blue=$when; break; }
-        sleep 0.1
-    done
-    [ -n "$blue" ] || fail "the inlet is not blue 24 s after the deal"
+    local blue
+    blue=$(blue_by 24000 $inlet) || fail "the inlet is not blue 24 s after the deal"
     pass "the first flow tick fills the inlet (blue at $blue ms)"
-
-    local full=""
-    while [ "$(since)" -lt 26000 ]; do
-        when=$(since)
-        [ "$(pixel $above_inlet_west)" = $water ] && { full=$when; break; }
-        sleep 0.1
-    done
-    [ -n "$full" ] || fail "cell (3, 4) holds no water 26 s after the deal"
-    pass "the second tick fills the west-south bend of (3, 4) (at $full ms)"
+    blue=$(blue_by 26000 $above_inlet_west) || fail "cell (3, 4) holds no water 26 s after the deal"
+    pass "the second tick fills the west-south bend of (3, 4) (at $blue ms)"
 
     # The water leaves westward into the empty (2, 4): a spill, one life
     # less, and the level dealt again.
@@ -184,11 +183,7 @@ play() {
 }
 
 menu() {
-    # A browser that only writes down the address it is asked to open.
-    mkdir "$work/bin"
-    printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$work/opened" >"$work/bin/xdg-open"
-    chmod +x "$work/bin/xdg-open"
-    : >"$work/opened"
+    recording_browser
     start_game env PATH="$work/bin:$PATH" "$game"
 
     # The help screen over the menu, and "Okay" (below "Quit to OS").

@@ -19,11 +19,7 @@ seed=${SOAK_SEED:-$(($(date +%s) % 32768))}
 RANDOM=$seed
 echo "soak: $seconds s, seed $seed (SOAK_SEED=$seed repeats the clicks)"
 
-mkdir "$work/bin"
-printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$work/opened" >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-: >"$work/opened"
-
+recording_browser
 start_xvfb
 start_game env PATH="$work/bin:$PATH" "$game"
 

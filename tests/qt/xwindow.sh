@@ -93,6 +93,15 @@ start_game() {
     fail "the window shows no menu"
 }
 
+# A browser that only writes down the addresses it is asked to open, one a
+# line, in $work/opened: $work/bin/xdg-open, for the front of the game's PATH.
+recording_browser() {
+    mkdir -p "$work/bin"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$*" >>"%s"\n' "$work/opened" >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
+    : >"$work/opened"
+}
+
 alive() { [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; }
 
 # A screenshot of the whole screen, read by the helpers below until the next.

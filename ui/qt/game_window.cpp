@@ -72,7 +72,6 @@ GameWindow::GameWindow(std::optional<std::uint32_t> fixedSeed)
     clock_.start();
     PrepareApplication();
     setWindowTitle(QString::fromUtf8(kWindowCaption));
-    setWindowIcon(GameIcon());
     setFixedSize(kClientWidth, kClientHeight);
     setFocusPolicy(Qt::NoFocus);
     if (const QScreen* s = screen()) {
@@ -282,6 +281,12 @@ void GameWindow::mousePressEvent(QMouseEvent* event) {
 void GameWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), ToColor(kWindowBack));
+    // Six icon sizes to decode: the desktop gets them once the first frame
+    // is out, so they do not hold up the menu.
+    if (!iconSet_) {
+        iconSet_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(GameIcon()); });
+    }
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

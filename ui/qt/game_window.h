@@ -86,6 +86,7 @@ private:
     QTimer timer_;
     W pressed_ = kNoWidget;    // the widget the held mouse button went down on
     W lastPress_ = kNoWidget;  // the widget of the latest press, to tell a double click's second press
+    bool iconSet_ = false;
 };
 
 }  // namespace vr::qt

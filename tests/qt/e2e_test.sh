@@ -93,15 +93,31 @@ play() {
     local count20
     count20=$(signature $countdown_box)
 
+    # A cell takes a piece only once a slot is chosen, and the valve and the
+    # inlet take none.
+    click 75 75
+    sleep 0.3
+    [ "$(pixel 75 75)" = $back ] || fail "a click on a cell with no slot chosen laid a piece"
+    pass "with no slot chosen a click on a cell lays nothing"
+
     # Slot 3 into cell (3, 4), just above the inlet.
-    local slot_before cell_after
+    local slot_before cell_after valve_before
     shot
     slot_before=$(signature 560 150 90 90)
+    valve_before=$(signature 330 130 90 90)
     click 605 195
     sleep 0.3
     shot
     [ "$(count_colour 555 145 100 1 $back)" -lt 10 ] || fail "the selected slot shows no border"
     pass "the selected slot is framed"
+    click 375 175
+    click 275 475
+    sleep 0.3
+    shot
+    [ "$(signature 330 130 90 90)" = "$valve_before" ] && [ "$(at $inlet)" = $stub ] ||
+        fail "a piece was laid on the valve or the inlet"
+    [ "$(count_colour 555 145 100 1 $back)" -lt 10 ] || fail "slot 3 lost its frame on a click on the valve"
+    pass "the valve and the inlet take no piece, and slot 3 stays chosen"
     click 275 375
     sleep 0.3
     shot

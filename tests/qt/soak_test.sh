@@ -110,4 +110,8 @@ pass "VmRSS in the second half: $rss_half kB -> $rss_end kB ($growth %)"
 
 [ -s "$work/opened" ] && fail "a click opened a browser: $(head -n 3 "$work/opened" | tr '\n' ' ')"
 pass "no click opened a browser"
+if [ -s "$work/game.log" ]; then
+    echo "soak: the game wrote $(wc -l <"$work/game.log") lines:"
+    sed -n '1,5s/^/  game: /p' "$work/game.log"
+fi
 echo "soak: $passed passed, 0 failed"

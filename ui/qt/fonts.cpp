@@ -17,10 +17,6 @@ namespace {
 // loaded by file.
 const char* const kWineTahoma[] = {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"};
 
-struct Families {
-    QString tahoma, arial, courier, gothic;
-};
-
 QString Register(const QString& path) {
     // A built-in face is stored unpacked: it is handed over where it lies in
     // the program, and only the parts of it that are read come into memory.
@@ -65,37 +61,39 @@ QString Required(QString family, const char* what) {
     return family;
 }
 
-Families Load() {
-    Families f;
+QString LoadTahoma() {
     QStringList wine;
     for (const char* path : kWineTahoma) {
         if (QFile::exists(QString::fromUtf8(path))) wine << QString::fromUtf8(path);
     }
-    if (!wine.isEmpty()) f.tahoma = RegisterAll(wine);
+    const QString family = wine.isEmpty() ? QString() : RegisterAll(wine);
+    if (!family.isEmpty()) return family;
     // The stand-in for Tahoma only where Wine's clone is missing: four faces
     // of almost 3 MB that would otherwise sit in memory unused.
-    if (f.tahoma.isEmpty()) f.tahoma = Required(RegisterAll(Bundled(QStringLiteral("DejaVuSans"))), "Tahoma");
-    f.arial = Required(RegisterAll(Bundled(QStringLiteral("LiberationSans-"))), "Arial");
-    f.courier = Required(RegisterAll(Bundled(QStringLiteral("LiberationMono-"))), "Courier New");
-    f.gothic = Required(RegisterAll(Bundled(QStringLiteral("texgyreadventor-"))), "Century Gothic");
-    return f;
-}
-
-const Families& Faces() {
-    static const Families f = Load();
-    return f;
+    return Required(RegisterAll(Bundled(QStringLiteral("DejaVuSans"))), "Tahoma");
 }
 
 }  // namespace
 
-void LoadGameFonts() { Faces(); }
+void LoadGameFonts() { FamilyFor("Tahoma"); }
 
+// Each face is registered when a text first asks for it: the story's Arial
+// waits until a story screen shows.
 QString FamilyFor(const std::string& face) {
-    const Families& f = Faces();
-    if (face == "Arial") return f.arial;
-    if (face == "Courier New") return f.courier;
-    if (face == "Century Gothic") return f.gothic;
-    return f.tahoma;
+    if (face == "Arial") {
+        static const QString arial = Required(RegisterAll(Bundled(QStringLiteral("LiberationSans-"))), "Arial");
+        return arial;
+    }
+    if (face == "Courier New") {
+        static const QString courier = Required(RegisterAll(Bundled(QStringLiteral("LiberationMono-"))), "Courier New");
+        return courier;
+    }
+    if (face == "Century Gothic") {
+        static const QString gothic = Required(RegisterAll(Bundled(QStringLiteral("texgyreadventor-"))), "Century Gothic");
+        return gothic;
+    }
+    static const QString tahoma = LoadTahoma();
+    return tahoma;
 }
 
 int PixelSize(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }

@@ -10,7 +10,8 @@
 
 namespace vr::qt {
 
-// Registers the faces once; needs the application object.
+// Registers the face of most texts (Tahoma's stand-in); the others are
+// registered when first asked for. Needs the application object.
 void LoadGameFonts();
 
 // The family that draws a designed face ("Tahoma", "Arial", "Courier New",

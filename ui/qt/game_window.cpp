@@ -39,9 +39,11 @@ std::unique_ptr<Random> MakeRandom(std::optional<std::uint32_t> fixedSeed) {
 // Frames, buttons and text boxes lie above the labels and images of their container.
 bool Windowed(Kind k) { return k == Kind::Frame || k == Kind::Button || k == Kind::TextBox; }
 
+// The window's own icon, up to 128 pixels: the 256-pixel picture, for the
+// desktop's launchers, would cost more decoding at start than all the others.
 QIcon GameIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int size : {16, 32, 48, 64, 128}) {
         const QString file = QStringLiteral(":/pictures/icon-%1.png").arg(size);
         if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
     }
@@ -72,6 +74,7 @@ GameWindow::GameWindow(std::optional<std::uint32_t> fixedSeed)
     clock_.start();
     PrepareApplication();
     setWindowTitle(QString::fromUtf8(kWindowCaption));
+    setWindowIcon(GameIcon());
     setFixedSize(kClientWidth, kClientHeight);
     setFocusPolicy(Qt::NoFocus);
     if (const QScreen* s = screen()) {
@@ -281,12 +284,6 @@ void GameWindow::mousePressEvent(QMouseEvent* event) {
 void GameWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), ToColor(kWindowBack));
-    // Six icon sizes to decode: the desktop gets them once the first frame
-    // is out, so they do not hold up the menu.
-    if (!iconSet_) {
-        iconSet_ = true;
-        QTimer::singleShot(0, this, [this] { setWindowIcon(GameIcon()); });
-    }
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

@@ -39,6 +39,9 @@ std::unique_ptr<Random> MakeRandom(std::optional<std::uint32_t> fixedSeed) {
 // Frames, buttons and text boxes lie above the labels and images of their container.
 bool Windowed(Kind k) { return k == Kind::Frame || k == Kind::Button || k == Kind::TextBox; }
 
+// A cell of the board: up to 900 of them, laid out in rows.
+bool IsCell(const Widget& x) { return x.kind == Kind::Image && x.name == "pole"; }
+
 // The window's own icon, up to 128 pixels: the 256-pixel picture, for the
 // desktop's launchers, would cost more decoding at start than all the others.
 QIcon GameIcon() {
@@ -101,7 +104,7 @@ GameWindow::~GameWindow() {
     // The views read the model when they paint: they go before it does.
     for (auto it = watched_.begin(); it != watched_.end(); ++it) it.key()->removeEventFilter(this);
     if (!children_.empty()) {
-        for (const auto& [key, w] : children_[0]) delete views_[static_cast<std::size_t>(w)];
+        for (const auto& [key, v] : children_[0]) delete v;
     }
 }
 
@@ -137,6 +140,7 @@ void GameWindow::arm() {
 void GameWindow::applyChanges() {
     if (views_.size() < model_.size()) views_.resize(model_.size(), nullptr);
     for (const WidgetModel::Change& c : model_.takeChanges()) apply(c.w, c.bits);
+    showStrips();
     // A text box is a heavy widget and the story has nine of them: each gets
     // its view when it first comes on screen, not at start-up.
     for (auto it = unseenBoxes_.begin(); it != unseenBoxes_.end();) {
@@ -160,7 +164,7 @@ QWidget* GameWindow::ensureView(W w) {
 
 QWidget* GameWindow::create(W w) {
     const Widget& x = model_.at(w);
-    QWidget* parent = ensureView(x.container);
+    QWidget* parent = IsCell(x) ? stripFor(w) : ensureView(x.container);
     QWidget* v = nullptr;
     switch (x.kind) {
         case Kind::Frame: v = new FrameView(model_, w, parent); break;
@@ -177,8 +181,67 @@ QWidget* GameWindow::create(W w) {
         case Kind::Timer: return nullptr;
     }
     watch(v, w);
-    stack(w, v);
+    // Cells share one design order; they lie side by side in their strip.
+    if (!IsCell(x)) stack(w, v);
     return v;
+}
+
+QWidget* GameWindow::stripFor(W cell) {
+    const Widget& x = model_.at(cell);
+    QWidget*& strip = strips_[{x.container, x.top, x.height}];
+    if (!strip) {
+        // Hidden until a cell in it shows; it takes the cells' place among
+        // the other widgets.
+        strip = new QWidget(ensureView(x.container));
+        strip->setGeometry(x.left, x.top, x.width, x.height);
+        strip->hide();
+        stack(cell, strip);
+    }
+    return strip;
+}
+
+void GameWindow::place(W w, QWidget* v) {
+    const Widget& x = model_.at(w);
+    const QRect r(x.left, x.top, x.width, x.height);
+    if (!IsCell(x)) {
+        v->setGeometry(r);
+        return;
+    }
+    QWidget* strip = stripFor(w);
+    if (v->parentWidget() != strip) {
+        touchedStrips_.push_back(v->parentWidget());
+        v->setParent(strip);
+        v->setVisible(x.visible);
+    }
+    if (!strip->geometry().contains(r)) {
+        const QRect grown = strip->geometry().united(r);
+        const QPoint shift = strip->pos() - grown.topLeft();
+        if (!shift.isNull()) {
+            for (QObject* o : strip->children()) {
+                if (auto* c = qobject_cast<QWidget*>(o)) c->move(c->pos() + shift);
+            }
+        }
+        strip->setGeometry(grown);
+    }
+    v->setGeometry(r.translated(-strip->pos()));
+    touchedStrips_.push_back(strip);
+}
+
+void GameWindow::showStrips() {
+    std::sort(touchedStrips_.begin(), touchedStrips_.end());
+    touchedStrips_.erase(std::unique(touchedStrips_.begin(), touchedStrips_.end()), touchedStrips_.end());
+    for (QWidget* strip : touchedStrips_) {
+        bool any = false;
+        for (QObject* o : strip->children()) {
+            const auto* c = qobject_cast<QWidget*>(o);
+            if (c && !c->isHidden()) {
+                any = true;
+                break;
+            }
+        }
+        strip->setVisible(any);
+    }
+    touchedStrips_.clear();
 }
 
 void GameWindow::stack(W w, QWidget* v) {
@@ -190,12 +253,12 @@ void GameWindow::stack(W w, QWidget* v) {
     const StackKey mine{Windowed(x.kind), -x.order, w};
     const std::size_t slot = static_cast<std::size_t>(x.container + 1);
     if (children_.size() <= slot) children_.resize(slot + 1);
-    std::vector<std::pair<StackKey, W>>& siblings = children_[slot];
+    std::vector<std::pair<StackKey, QWidget*>>& siblings = children_[slot];
     const auto above = std::upper_bound(siblings.begin(), siblings.end(), mine,
                                         [](const StackKey& k, const auto& s) { return k < s.first; });
     // A new widget lies on top of its siblings unless one belongs above it.
-    if (above != siblings.end()) v->stackUnder(views_[static_cast<std::size_t>(above->second)]);
-    siblings.insert(above, {mine, w});
+    if (above != siblings.end()) v->stackUnder(above->second);
+    siblings.insert(above, {mine, v});
 }
 
 void GameWindow::apply(W w, std::uint32_t bits) {
@@ -211,10 +274,13 @@ void GameWindow::apply(W w, std::uint32_t bits) {
         bits = kDirtyAll;
     }
     QWidget* v = slot;
-    if (bits & kDirtyGeometry) v->setGeometry(x.left, x.top, x.width, x.height);
+    if (bits & kDirtyGeometry) place(w, v);
     if ((bits & kDirtyCaption) && x.kind == Kind::TextBox) static_cast<TextBoxView*>(v)->refresh();
     if (bits & (kDirtyCaption | kDirtyColor | kDirtyPicture | kDirtyBorder | kDirtyEnabled)) v->update();
-    if (bits & kDirtyVisible) v->setVisible(x.visible);
+    if (bits & kDirtyVisible) {
+        v->setVisible(x.visible);
+        if (IsCell(x)) touchedStrips_.push_back(v->parentWidget());
+    }
 }
 
 void GameWindow::watch(QObject* o, W w) {

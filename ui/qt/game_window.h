@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -63,6 +64,9 @@ private:
     QWidget* ensureView(W w);
     QWidget* create(W w);
     void stack(W w, QWidget* v);
+    QWidget* stripFor(W cell);
+    void place(W w, QWidget* v);
+    void showStrips();
     void apply(W w, std::uint32_t bits);
     void watch(QObject* o, W w);
     void press(W w);
@@ -80,13 +84,18 @@ private:
     std::unique_ptr<Main> main_;
     std::vector<QWidget*> views_;             // by handle; null for timers
     using StackKey = std::tuple<bool, int, W>;  // windowed kind, minus design order, handle
-    std::vector<std::vector<std::pair<StackKey, W>>> children_;  // by container handle + 1 (0: the window), bottom first
+    // The views in each container (by its handle + 1; 0: the window), bottom first.
+    std::vector<std::vector<std::pair<StackKey, QWidget*>>> children_;
+    // The board's cells lie in strips, one per row (by container, top and
+    // height): Qt then walks 30 rows and the cells of the rows it repaints,
+    // not all 900 cells, for every change on the board.
+    std::map<std::tuple<W, int, int>, QWidget*> strips_;
+    std::vector<QWidget*> touchedStrips_;  // to be shown or hidden with their cells
     std::vector<W> unseenBoxes_;              // text boxes not on screen yet, without a view
     QHash<QObject*, W> watched_;              // Qt widgets that take the mouse for a model widget
     QTimer timer_;
     W pressed_ = kNoWidget;    // the widget the held mouse button went down on
     W lastPress_ = kNoWidget;  // the widget of the latest press, to tell a double click's second press
-    bool iconSet_ = false;
 };
 
 }  // namespace vr::qt

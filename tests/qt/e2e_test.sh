@@ -6,8 +6,9 @@
 # north-east and west-south.
 #
 #   play        the deal, laying a piece, the countdown's colours, the first
-#               flow tick 23 s after the deal, a spill that costs a life, and
-#               the pause with the Menu button during the next countdown
+#               flow tick 23 s after the deal, a pause while the water flows,
+#               a spill that costs a life, and a pause during the next
+#               countdown
 #   menu        the help screen, the credits sequence, the banner with a
 #               browser that only records what it was asked to open, and
 #               "Quit to OS"
@@ -154,18 +155,32 @@ play() {
     local blue
     blue=$(blue_by 24000 $inlet) || fail "the inlet is not blue 24 s after the deal"
     pass "the first flow tick fills the inlet (blue at $blue ms)"
-    blue=$(blue_by 26000 $above_inlet_west) || fail "cell (3, 4) holds no water 26 s after the deal"
-    pass "the second tick fills the west-south bend of (3, 4) (at $blue ms)"
+
+    # Paused over the second tick: the water waits under the menu, and flows
+    # on a full tick after "Pokračovat".
+    click 667 432  # the Menu button
+    expect_pixel $menu_panel $panel "the Menu button pauses the flowing water"
+    wait_until 26000
+    click 276 316  # "Pokračovat"
+    local resumed
+    resumed=$(since)
+    expect_pixel $menu_panel $back "\"Pokračovat\" hides the menu"
+    [ "$(pixel $above_inlet_west)" = $pipe ] || fail "the water moved on under the menu"
+    pass "no water moved on in $((resumed - blue)) ms under the menu"
+    blue=$(blue_by $((resumed + 3000)) $above_inlet_west) ||
+        fail "cell (3, 4) holds no water 3 s after \"Pokračovat\""
+    [ $((blue - resumed)) -gt 1500 ] || fail "the water moved on $((blue - resumed)) ms after \"Pokračovat\""
+    pass "the next tick fills the west-south bend of (3, 4) $((blue - resumed)) ms after \"Pokračovat\""
 
     # The water leaves westward into the empty (2, 4): a spill, one life
     # less, and the level dealt again.
     local lives4=""
-    while [ "$(since)" -lt 28500 ]; do
+    while [ "$(since)" -lt $((resumed + 5500)) ]; do
         c=$(lives_pixels)
         [ "$c" != "$lives5" ] && [ "$(at $inlet)" = $stub ] && { lives4=$c; break; }
         sleep 0.1
     done
-    [ -n "$lives4" ] || fail "no new deal with fewer lives 28.5 s after the deal"
+    [ -n "$lives4" ] || fail "no new deal with fewer lives 5.5 s after \"Pokračovat\""
     [ "$lives4" -gt 50 ] || fail "no lives digit after the spill"
     pass "the spill deals the level again and the lives digit changes ($lives5 -> $lives4 pixels) at $(since) ms"
     [ "$(at $above_inlet_west)" = $back ] || fail "cell (3, 4) is not empty after the new deal"

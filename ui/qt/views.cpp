@@ -66,17 +66,15 @@ void FrameView::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), ToColor(model().backColor));
 }
 
-LabelView::LabelView(const WidgetModel& model, W w, QWidget* parent)
-    : MirrorView(model, w, parent), font_(GameFont(model.at(w).font)) {}
-
 void LabelView::paintEvent(QPaintEvent*) {
     const Widget& x = model();
     if (x.caption.empty()) return;
+    if (!font_) font_ = GameFont(x.font);
     QPainter p(this);
-    p.setFont(font_);
+    p.setFont(*font_);
     p.setPen(ToColor(x.foreColor));
     const Qt::Alignment h = x.align == Align::Center ? Qt::AlignHCenter : Qt::AlignLeft;
-    DrawCaption(p, rect(), QString::fromStdString(x.caption), font_, h | Qt::AlignTop);
+    DrawCaption(p, rect(), QString::fromStdString(x.caption), *font_, h | Qt::AlignTop);
 }
 
 void ImageView::paintEvent(QPaintEvent*) {

@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include <optional>
+
 #include "ui/qt/pictures.h"
 #include "ui/widget_model.h"
 
@@ -39,16 +41,17 @@ protected:
     void paintEvent(QPaintEvent*) override;
 };
 
-// Text only, on whatever lies beneath.
+// Text only, on whatever lies beneath. Its face is looked up when it is
+// first drawn: the faces of labels still hidden wait until they show.
 class LabelView : public MirrorView {
 public:
-    LabelView(const WidgetModel& model, W w, QWidget* parent);
+    using MirrorView::MirrorView;
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
-    QFont font_;
+    std::optional<QFont> font_;
 };
 
 // A picture, stretched to the widget or at its own size from the top-left,

@@ -32,7 +32,7 @@ test-asan: deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j2 -LE realwindow
 
-# The benchmarks and their table (about 4 minutes; QUICK=1: about 1).
+# The benchmarks and their table (about 5 minutes; QUICK=1: about 1).
 bench: build
 	@cmake --build $(BUILD) --target bench
 	@bench/run $(if $(QUICK),--quick) $(BUILD)

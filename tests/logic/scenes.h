@@ -40,6 +40,22 @@ inline void LayFromSlot1(Game& g, int x, int y) {
     ASSERT_TRUE(g.click("pole", Cell(x, y)));
 }
 
+// The offer slots that take a click.
+inline int ClickableOffers(const Game& g) {
+    int n = 0;
+    for (int i = 1; i <= 4; ++i) n += g.model.clickable(g.id("nabidka", i)) ? 1 : 0;
+    return n;
+}
+
+// A scripted game lost on its last life: the water spills on the empty cell
+// above the inlet 25 s after "Nová Hra", and the menu is back.
+inline void LoseGame(Game& g) {
+    NewScriptedGame(g);
+    g.main->lives = 1;
+    g.advance(25000);
+    ASSERT_TRUE(g.w("menufrm").visible);
+}
+
 // Runs the countdown that StartLevel has just armed to its end: the water is
 // released and the next tick of `tok` could be the one that wins the level.
 inline void RunCountdown(Game& g) {

@@ -40,36 +40,19 @@ void PrintTo(const Text& t, std::ostream* os) { *os << t.widget; }
 // The number of characters of well-formed UTF-8 (shortest forms, no
 // surrogates, nothing above U+10FFFF); none when the bytes are not.
 std::optional<int> CodePoints(const std::string& s) {
+    static const std::uint32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
     int count = 0;
     for (std::size_t i = 0; i < s.size(); ++count) {
         const auto c = static_cast<unsigned char>(s[i]);
-        int len;
-        std::uint32_t cp;
-        if (c < 0x80) {
-            len = 1;
-            cp = c;
-        } else if (c >= 0xc2 && c < 0xe0) {
-            len = 2;
-            cp = c & 0x1fu;
-        } else if (c >= 0xe0 && c < 0xf0) {
-            len = 3;
-            cp = c & 0x0fu;
-        } else if (c >= 0xf0 && c < 0xf5) {
-            len = 4;
-            cp = c & 0x07u;
-        } else {
-            return std::nullopt;
-        }
-        if (i + len > s.size()) return std::nullopt;
+        const int len = c < 0x80 ? 1 : c < 0xc2 ? 0 : c < 0xe0 ? 2 : c < 0xf0 ? 3 : c < 0xf5 ? 4 : 0;
+        if (len == 0 || i + len > s.size()) return std::nullopt;
+        std::uint32_t cp = len == 1 ? c : c & (0x7fu >> len);
         for (int k = 1; k < len; ++k) {
             const auto t = static_cast<unsigned char>(s[i + k]);
             if ((t & 0xc0u) != 0x80u) return std::nullopt;
             cp = (cp << 6) | (t & 0x3fu);
         }
-        if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10ffff)) ||
-            (cp >= 0xd800 && cp <= 0xdfff)) {
-            return std::nullopt;
-        }
+        if (cp < kLeast[len] || cp > 0x10ffff || (cp >= 0xd800 && cp <= 0xdfff)) return std::nullopt;
         i += static_cast<std::size_t>(len);
     }
     return count;
@@ -123,17 +106,13 @@ TEST(FixedTexts, CharactersAreCountedOnlyInWellFormedUtf8) {
     EXPECT_FALSE(CodePoints("\x9a"));           // a lone continuation byte
 }
 
-TEST(FixedTexts, TheHelpTextOpensTheGameInItsSecondParagraph) {
-    const auto p = Paragraphs(FixedText("naptext"));
-    ASSERT_GE(p.size(), 2u);
-    EXPECT_EQ(p[1].rfind("\tA zde začíná naše hra.", 0), 0u) << p[1];
-}
-
-TEST(FixedTexts, TheOutroHasTwoParagraphs) {
-    const auto p = Paragraphs(FixedText("intertext(10)"));
-    ASSERT_EQ(p.size(), 2u);
-    const std::size_t start = p[1].find_first_not_of(" \t");
-    EXPECT_EQ(p[1].compare(start, std::string("A zde končí dnešní").size(), "A zde končí dnešní"), 0) << p[1];
+TEST(FixedTexts, TheHelpOpensTheGameInItsSecondParagraphAndTheOutroHasTwo) {
+    const auto help = Paragraphs(FixedText("naptext"));
+    ASSERT_GE(help.size(), 2u);
+    EXPECT_EQ(help[1].rfind("\tA zde začíná naše hra.", 0), 0u) << help[1];
+    const auto outro = Paragraphs(FixedText("intertext(10)"));
+    ASSERT_EQ(outro.size(), 2u);
+    EXPECT_EQ(outro[1].find("A zde končí dnešní"), outro[1].find_first_not_of(" \t")) << outro[1];
 }
 
 TEST(FixedTexts, TheWindowShowsThemUnchanged) {

@@ -20,30 +20,43 @@ void ClickDsel(Game& g, std::initializer_list<int> order) {
     for (int i : order) ASSERT_TRUE(g.click("dsel", i)) << "dsel(" << i << ")";
 }
 
-TEST(Pause, DuringTheCountdownTheCountResumesFromTheShownNumber) {
-    Game g;
-    NewScriptedGame(g);
-    g.advance(8500);
-    ASSERT_EQ(g.w("countdown").caption, "12");
-    ASSERT_TRUE(g.click("menu"));
-    EXPECT_TRUE(g.w("menufrm").visible);
-    EXPECT_FALSE(g.w("countdowntimer").enabled);
-    EXPECT_EQ(g.w("countdowntimer").tag, "r");
-    EXPECT_EQ(ClickableOffers(g), 0);
-    EXPECT_TRUE(ClickableCells(g).empty());
-    g.advance(30000);
-    EXPECT_EQ(g.w("countdown").caption, "12");
-    EXPECT_FALSE(g.w("tok").enabled);
+// A pause during the countdown, alone, with a second click on the menu
+// button, or with the help screen opened and closed over the paused menu: the
+// count stands still with the pause mark "r" and resumes from the shown number
+// one second after "Pokračovat".
+TEST(Pause, DuringTheCountdownAndUnderHelpTheCountResumesFromTheShownNumber) {
+    using Clicks = std::vector<std::pair<const char*, bool>>;  // a click, and whether it is taken
+    for (const Clicks& more : {Clicks{}, Clicks{{"menu", true}},
+                               Clicks{{"help", true}, {"pokracovat", false}, {"napok", true}}}) {
+        SCOPED_TRACE(more.size());
+        Game g;
+        NewScriptedGame(g);
+        g.advance(8500);
+        ASSERT_EQ(g.w("countdown").caption, "12");
+        ASSERT_TRUE(g.click("menu"));
+        for (const auto& [name, taken] : more) {
+            EXPECT_EQ(g.click(name), taken) << name;
+            g.advance(10000);
+        }
+        EXPECT_TRUE(g.w("menufrm").visible);
+        EXPECT_FALSE(g.w("countdowntimer").enabled);
+        EXPECT_EQ(g.w("countdowntimer").tag, "r");
+        EXPECT_EQ(ClickableOffers(g), 0);
+        EXPECT_TRUE(ClickableCells(g).empty());
+        g.advance(30000);
+        EXPECT_EQ(g.w("countdown").caption, "12");
+        EXPECT_FALSE(g.w("tok").enabled);
 
-    ASSERT_TRUE(g.click("pokracovat"));
-    EXPECT_FALSE(g.w("menufrm").visible);
-    EXPECT_EQ(g.w("countdowntimer").tag, "");
-    EXPECT_EQ(ClickableOffers(g), 4);
-    g.advance(999);
-    EXPECT_EQ(g.w("countdown").caption, "12");
-    g.advance(1);
-    EXPECT_EQ(g.w("countdown").caption, "11");
-    EXPECT_FALSE(g.w("tok").enabled);
+        ASSERT_TRUE(g.click("pokracovat"));
+        EXPECT_FALSE(g.w("menufrm").visible);
+        EXPECT_EQ(g.w("countdowntimer").tag, "");
+        EXPECT_EQ(ClickableOffers(g), 4);
+        g.advance(999);
+        EXPECT_EQ(g.w("countdown").caption, "12");
+        g.advance(1);
+        EXPECT_EQ(g.w("countdown").caption, "11");
+        EXPECT_FALSE(g.w("tok").enabled);
+    }
 }
 
 TEST(Pause, WhileTheWaterFlowsItResumesOneFlowIntervalAfterTheClick) {
@@ -77,21 +90,10 @@ TEST(Pause, WhileTheWaterFlowsItResumesOneFlowIntervalAfterTheClick) {
     EXPECT_EQ(g.cellPicture(3, 4), "voda(1)");
 }
 
-TEST(Pause, TwoClicksOnTheMenuButtonKeepThePauseMark) {
+TEST(Pause, ANewGameFromThePausedMenuDealsAFreshLevel) {
     Game g;
     NewScriptedGame(g);
-    g.advance(3000);
-    ASSERT_TRUE(g.click("menu"));
-    ASSERT_TRUE(g.click("menu"));
-    EXPECT_EQ(g.w("countdowntimer").tag, "r");
-    g.advance(5000);
-    ASSERT_TRUE(g.click("pokracovat"));
-    EXPECT_TRUE(g.w("countdowntimer").enabled);
-    g.advance(1000);
-    EXPECT_EQ(g.w("countdown").caption, "16");
-    EXPECT_FALSE(g.w("tok").enabled);
-
-    // A new game from the paused menu deals a fresh level.
+    g.advance(4000);
     ASSERT_TRUE(g.click("menu"));
     ScriptLevel1(g);
     ASSERT_TRUE(g.click("novahra"));
@@ -113,16 +115,14 @@ TEST(Continue, IsOffAtStartAndAfterALostGameWhereTheMenuButtonChangesNothing) {
 
     Game lost;
     LoseGame(lost);
-    EXPECT_FALSE(lost.w("pokracovat").enabled);
-    EXPECT_FALSE(lost.w("tok").enabled);
-    EXPECT_EQ(ClickableOffers(lost), 0);
-    EXPECT_TRUE(ClickableCells(lost).empty());
+    EXPECT_FALSE(lost.w("pokracovat").enabled);  // the rest of the lost game's screen: outcome_test.cpp
     const auto over = Screen(lost);
     ASSERT_TRUE(lost.click("menu"));
     EXPECT_EQ(Screen(lost), over);
     EXPECT_FALSE(lost.click("pokracovat"));
 }
 
+// Help from the paused menu: Pause.DuringTheCountdownAndUnderHelp...
 TEST(Help, FromTheStartMenuLocksTheMenuAndDselIgnoresClicks) {
     Game g;
     ASSERT_TRUE(g.click("help"));
@@ -140,23 +140,6 @@ TEST(Help, FromTheStartMenuLocksTheMenuAndDselIgnoresClicks) {
     EXPECT_FALSE(g.model.clickable(g.id("pokracovat")));  // still no game to continue
     ClickDsel(g, {3});
     EXPECT_EQ(g.main->dselStep, 1);
-}
-
-TEST(Help, FromThePausedMenuTheGameStaysPaused) {
-    Game g;
-    NewScriptedGame(g);
-    g.advance(5000);
-    ASSERT_TRUE(g.click("menu"));
-    ASSERT_TRUE(g.click("help"));
-    g.advance(10000);
-    EXPECT_FALSE(g.click("pokracovat"));
-    ASSERT_TRUE(g.click("napok"));
-    g.advance(5000);
-    EXPECT_EQ(g.w("countdown").caption, "15");
-    EXPECT_TRUE(g.w("menufrm").visible);
-    ASSERT_TRUE(g.click("pokracovat"));
-    g.advance(1000);
-    EXPECT_EQ(g.w("countdown").caption, "14");
 }
 
 TEST(Credits, TheSequence31402ShowsThePictureAndOthersDoNot) {

@@ -45,7 +45,6 @@ wait_until() { # milliseconds after t0
     local left=$(($1 - $(since)))
     [ "$left" -gt 0 ] && sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
 }
-lives_pixels() { shot; count_colour $lives_digit_box $readout; }
 # When a point first shows water, in milliseconds after t0; fails if it does
 # not by the given time.
 blue_by() {
@@ -61,7 +60,7 @@ blue_by() {
 play() {
     start_game "$game"
     shot
-    local level0
+    local level0 level1 lives5 lives4 count20 slot_before valve_before frozen when blue resumed c
     level0=$(count_colour $level_box $readout)
     [ "$level0" -gt 50 ] || fail "no level read-out at start ($level0 pixels)"
 
@@ -70,89 +69,61 @@ play() {
     expect_pixel $menu_panel $back "\"Nová Hra\" hides the menu and shows the empty board"
     expect_pixel $inlet $stub "the dry inlet stands at the bottom of column 3"
     shot
-    local c
     for c in "75 75" "475 75" "75 475" "475 475" "175 275" "275 375"; do
         [ "$(at $c)" = $back ] || fail "cell at $c is not empty: #$(at $c)"
     done
     pass "the corners and the cells beside the inlet are empty"
-    [ "$(at 375 175)" = CE4F46 ] || fail "no valve wheel in cell (4, 2): #$(at 375 175)"
-    pass "the valve's red wheel is in cell (4, 2)"
+    expect_at 375 175 CE4F46 "the valve's red wheel is in cell (4, 2)"
     for c in "555 20" "680 20" "555 145" "680 145"; do
         [ "$(count_colour $c 100 100 $back)" -lt 9000 ] || fail "offer slot at $c shows no piece"
     done
     pass "the four offer slots show pieces"
-    local g
-    g=$(count_colour $countdown_box $green)
-    [ "$g" -gt 1000 ] || fail "the countdown is not green ($g green pixels)"
-    pass "the countdown shows in green ($g pixels)"
-    [ "$(count_colour $label1_box $readout)" -gt 20 ] || fail "no \"Level:\" caption"
-    pass "\"Level:\" is shown"
-    local lives5
+    expect_count $countdown_box $green -gt 1000 "the countdown shows in green"
+    expect_count $label1_box $readout -gt 20 "\"Level:\" is shown"
+    expect_count $lives_digit_box $readout -gt 50 "the lives digit is shown"
     lives5=$(count_colour $lives_digit_box $readout)
-    [ "$lives5" -gt 50 ] || fail "no lives digit ($lives5 pixels)"
-    pass "the lives digit is shown ($lives5 pixels)"
-    local count20
     count20=$(signature $countdown_box)
 
-    # A cell takes a piece only once a slot is chosen, and the valve and the
-    # inlet take none.
+    # A cell takes a piece only once a slot is chosen; the valve and the
+    # inlet take none. Then slot 3 into cell (3, 4), just above the inlet.
     click 75 75
     sleep 0.3
-    [ "$(pixel 75 75)" = $back ] || fail "a click on a cell with no slot chosen laid a piece"
-    pass "with no slot chosen a click on a cell lays nothing"
-
-    # Slot 3 into cell (3, 4), just above the inlet.
-    local slot_before cell_after valve_before
-    shot
+    expect_pixel 75 75 $back "with no slot chosen a click on a cell lays nothing"
     slot_before=$(signature 560 150 90 90)
     valve_before=$(signature 330 130 90 90)
     click 605 195
     sleep 0.3
     shot
     [ "$(count_colour 555 145 100 1 $back)" -lt 10 ] || fail "the selected slot shows no border"
-    pass "the selected slot is framed"
     click 375 175
     click 275 475
     sleep 0.3
     shot
     [ "$(signature 330 130 90 90)" = "$valve_before" ] && [ "$(at $inlet)" = $stub ] ||
         fail "a piece was laid on the valve or the inlet"
-    [ "$(count_colour 555 145 100 1 $back)" -lt 10 ] || fail "slot 3 lost its frame on a click on the valve"
-    pass "the valve and the inlet take no piece, and slot 3 stays chosen"
+    expect_count 555 145 100 1 $back -lt 10 "the valve and the inlet take no piece, and slot 3 stays framed"
     click 275 375
     sleep 0.3
     shot
-    cell_after=$(signature 230 330 90 90)
-    [ "$cell_after" = "$slot_before" ] || fail "cell (3, 4) does not show the piece of slot 3"
-    pass "cell (3, 4) shows the piece that slot 3 offered"
+    [ "$(signature 230 330 90 90)" = "$slot_before" ] || fail "cell (3, 4) does not show the piece of slot 3"
     [ "$(signature 560 150 90 90)" != "$slot_before" ] || fail "slot 3 was not refilled with another piece"
-    [ "$(count_colour 555 145 100 1 $back)" -gt 50 ] || fail "slot 3 is still framed"
-    pass "slot 3 shows a new piece, unframed"
-    [ "$(at $above_inlet_west)" = $pipe ] || fail "no dry pipe at the west edge of (3, 4)"
+    expect_count 555 145 100 1 $back -gt 50 "cell (3, 4) shows the piece, slot 3 a new one, unframed"
+    expect_at $above_inlet_west $pipe "a dry pipe at the west edge of (3, 4)"
     [ "$(signature $countdown_box)" != "$count20" ] || fail "the countdown stands still"
-    pass "the countdown has moved on"
 
     # 5 and below in red; after 0 the number goes, and the water starts 2 s later.
     wait_until 16600
     shot
-    [ "$(count_colour $countdown_box $red)" -gt 1000 ] && [ "$(count_colour $countdown_box $green)" = 0 ] ||
-        fail "the countdown is not red at $(since) ms"
-    pass "the countdown is red at 4"
+    [ "$(count_colour $countdown_box $green)" = 0 ] || fail "the countdown is still green at $(since) ms"
+    expect_count $countdown_box $red -gt 1000 "the countdown is red at 4"
     wait_until 21500
     shot
-    local when
     when=$(since)
-    [ "$(count_colour $countdown_box $green)" = 0 ] && [ "$(count_colour $countdown_box $red)" = 0 ] ||
-        fail "the countdown is still shown at $when ms"
-    pass "the countdown is gone at $when ms"
-    [ "$(at $inlet)" = $stub ] || fail "the inlet is #$(at $inlet) at $when ms, before the first flow tick"
-    pass "no water in the inlet at $when ms"
-    local level1
+    [ "$(count_colour $countdown_box $green)" = 0 ] || fail "the countdown is still green at $when ms"
+    expect_count $countdown_box $red = 0 "the countdown is gone at $when ms"
+    expect_at $inlet $stub "no water in the inlet at $when ms, before the first flow tick"
     level1=$(count_colour $level_box $readout)
     [ "$level1" -gt 20 ] && [ "$level1" != "$level0" ] || fail "the level read-out did not change from 0 ($level1 pixels)"
-    pass "the level read-out shows a new number ($level0 -> $level1 pixels)"
-
-    local blue
     blue=$(blue_by 24000 $inlet) || fail "the inlet is not blue 24 s after the deal"
     pass "the first flow tick fills the inlet (blue at $blue ms)"
 
@@ -162,53 +133,34 @@ play() {
     expect_pixel $menu_panel $panel "the Menu button pauses the flowing water"
     wait_until 26000
     click 276 316  # "Pokračovat"
-    local resumed
     resumed=$(since)
     expect_pixel $menu_panel $back "\"Pokračovat\" hides the menu"
     [ "$(pixel $above_inlet_west)" = $pipe ] || fail "the water moved on under the menu"
-    pass "no water moved on in $((resumed - blue)) ms under the menu"
-    blue=$(blue_by $((resumed + 3000)) $above_inlet_west) ||
-        fail "cell (3, 4) holds no water 3 s after \"Pokračovat\""
+    blue=$(blue_by $((resumed + 3000)) $above_inlet_west) || fail "cell (3, 4) holds no water 3 s after \"Pokračovat\""
     [ $((blue - resumed)) -gt 1500 ] || fail "the water moved on $((blue - resumed)) ms after \"Pokračovat\""
     pass "the next tick fills the west-south bend of (3, 4) $((blue - resumed)) ms after \"Pokračovat\""
 
     # The water leaves westward into the empty (2, 4): a spill, one life
     # less, and the level dealt again.
-    local lives4=""
-    while [ "$(since)" -lt $((resumed + 5500)) ]; do
-        c=$(lives_pixels)
-        [ "$c" != "$lives5" ] && [ "$(at $inlet)" = $stub ] && { lives4=$c; break; }
-        sleep 0.1
-    done
-    [ -n "$lives4" ] || fail "no new deal with fewer lives 5.5 s after \"Pokračovat\""
-    [ "$lives4" -gt 50 ] || fail "no lives digit after the spill"
-    pass "the spill deals the level again and the lives digit changes ($lives5 -> $lives4 pixels) at $(since) ms"
-    [ "$(at $above_inlet_west)" = $back ] || fail "cell (3, 4) is not empty after the new deal"
-    pass "the new board is empty above the inlet"
-    [ "$(count_colour $countdown_box $green)" -gt 1000 ] || fail "the new countdown is not green"
-    pass "the new countdown is green"
+    new_deal() { shot && lives4=$(count_colour $lives_digit_box $readout) && [ "$lives4" != "$lives5" ] && [ "$(at $inlet)" = $stub ]; }
+    wait_for 5500 "the spill deals the level again with fewer lives" new_deal
+    [ "$lives4" -gt 50 ] || fail "no lives digit after the spill ($lives5 -> $lives4 pixels)"
+    expect_at $above_inlet_west $back "the new board is empty above the inlet"
+    expect_count $countdown_box $green -gt 1000 "the new countdown is green"
 
-    # Pause during the countdown: it stands still while the menu is up and
-    # goes on after "Pokračovat".
+    # Pause during the countdown: it stands still under the menu and goes on
+    # after "Pokračovat".
     sleep 0.5
     click 667 432  # the Menu button
     expect_pixel $menu_panel $panel "the Menu button pauses the game and shows the menu"
-    local frozen
     frozen=$(signature $countdown_box)
     sleep 1.6
     shot
     [ "$(signature $countdown_box)" = "$frozen" ] || fail "the countdown runs on under the menu"
-    pass "the countdown stands still while paused"
     click 276 316  # "Pokračovat"
     expect_pixel $menu_panel $back "\"Pokračovat\" hides the menu"
-    local moved=""
-    for _ in $(seq 15); do
-        shot
-        [ "$(signature $countdown_box)" != "$frozen" ] && { moved=1; break; }
-        sleep 0.1
-    done
-    [ -n "$moved" ] || fail "the countdown does not go on after \"Pokračovat\""
-    pass "the countdown goes on after \"Pokračovat\""
+    countdown_moved() { shot && [ "$(signature $countdown_box)" != "$frozen" ]; }
+    wait_for 3000 "the countdown stood still while paused and goes on after \"Pokračovat\"" countdown_moved
     [ "$(at $inlet)" = $stub ] || fail "water before the countdown's end"
     alive || fail "the game ended"
 }
@@ -221,10 +173,7 @@ menu() {
     click 276 372
     expect_pixel 84 428 $panel "\"Intro aneb Malá Nápověda\" shows the help screen"
     shot
-    local text
-    text=$(count_colour 80 272 391 153 E0E0E0)
-    [ "$text" -gt 300 ] || fail "the help screen shows no text ($text pixels)"
-    pass "the help screen shows its text ($text pixels)"
+    expect_count 80 272 391 153 E0E0E0 -gt 300 "the help screen shows its text"
     click 276 458
     expect_pixel 84 428 $back "\"Okay\" closes the help screen"
 
@@ -233,59 +182,37 @@ menu() {
     local i
     for i in 3 1 3 4 0 2; do click "${dsel[$i]}" 192; sleep 0.1; done
     sleep 0.4
-    [ "$(pixel 158 222)" = $panel ] || fail "a broken sequence 3, 1, 3, 4, 0, 2 shows the credits"
-    pass "a broken sequence shows no credits"
+    expect_pixel 158 222 $panel "a broken sequence 3, 1, 3, 4, 0, 2 shows no credits"
     for i in 3 1 4 0 2; do click "${dsel[$i]}" 192; sleep 0.1; done
-    local shown=""
-    for _ in $(seq 10); do
-        shot
-        [ "$(at 158 222)" != $panel ] && [ "$(count_colour 131 440 288 30 800000)" -gt 1000 ] && { shown=1; break; }
-        sleep 0.2
-    done
-    [ -n "$shown" ] || fail "3, 1, 4, 0, 2 on the credit line shows no credits picture"
-    pass "3, 1, 4, 0, 2 on the credit line shows the credits picture"
-    [ "$(count_colour 140 434 273 39 $red)" -gt 50 ] || fail "no red credit line under the picture"
-    pass "the credit line under the picture is red"
+    credits_shown() { shot && [ "$(at 158 222)" != $panel ] && [ "$(count_colour 131 440 288 30 800000)" -gt 1000 ]; }
+    wait_for 4000 "3, 1, 4, 0, 2 on the credit line shows the credits picture" credits_shown
+    expect_count 140 434 273 39 $red -gt 50 "the credit line under the picture is red"
     click 275 260  # on the picture
     expect_pixel 158 222 $panel "a click on the picture closes the credits"
 
-    # The banner, clickable while the menu is up.
+    # The banner, clickable while the menu is up; in play it takes no click.
     click 667 500
-    local n=""
-    for _ in $(seq 20); do
-        [ -s "$work/opened" ] && break
-        sleep 0.1
-    done
+    wait_for 3000 "the banner click opens a browser" test -s "$work/opened"
     sleep 0.5
-    [ "$(wc -l <"$work/opened")" = 1 ] && [ "$(cat "$work/opened")" = "https://www.zabavklub.cz/" ] ||
+    [ "$(cat "$work/opened")" = "https://www.zabavklub.cz/" ] ||
         fail "the banner click opened: $(tr '\n' '|' <"$work/opened")"
     pass "one banner click opens https://www.zabavklub.cz/ once"
-
-    # In play the banner takes no click.
     click 276 260
     expect_pixel $menu_panel $back "\"Nová Hra\" starts a game"
     click 667 500
     sleep 0.2
     click 620 480
     sleep 1
-    n=$(wc -l <"$work/opened")
-    [ "$n" = 1 ] || fail "banner clicks during play opened a browser ($n addresses)"
-    pass "banner clicks during play open nothing"
+    [ "$(wc -l <"$work/opened")" = 1 ] || fail "banner clicks during play opened a browser"
     shot
-    [ "$(count_colour $countdown_box $green)" -gt 1000 ] || fail "the countdown is not running"
-    pass "the game goes on"
+    expect_count $countdown_box $green -gt 1000 "banner clicks during play open nothing; the game goes on"
 
     # Paused, the banner works again.
     click 667 432
     expect_pixel $menu_panel $panel "the Menu button shows the menu"
     click 667 500
-    for _ in $(seq 20); do
-        [ "$(wc -l <"$work/opened")" = 2 ] && break
-        sleep 0.1
-    done
-    [ "$(wc -l <"$work/opened")" = 2 ] || fail "the banner of the paused game opens nothing"
-    pass "the banner of the paused game opens the home page again"
-
+    opened_twice() { [ "$(wc -l <"$work/opened")" = 2 ]; }
+    wait_for 3000 "the banner of the paused game opens the home page again" opened_twice
     click 276 428  # "Quit to OS"
     expect_quit
 }
@@ -305,8 +232,7 @@ no_browser() {
     click 276 260
     expect_pixel $inlet $stub "\"Nová Hra\" deals the board after the failed banner clicks"
     shot
-    [ "$(count_colour $countdown_box $green)" -gt 1000 ] || fail "no green countdown"
-    pass "the countdown runs"
+    expect_count $countdown_box $green -gt 1000 "the countdown runs"
     click 667 432
     expect_pixel $menu_panel $panel "the Menu button pauses the game"
     click 667 500

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 
-#include <cstdio>
 #include <set>
 
 #include "tests/qt/window_fixture.h"
@@ -23,9 +22,7 @@ TEST_F(Render, StartScreenShowsTheMenuThePanelAndTheEmptyBoard) {
     EXPECT_TRUE(is(img, {300, 40}, kBack)) << "the board area above the menu";
     EXPECT_TRUE(is(img, {158, 222}, kPanel)) << "the menu panel between its divider and the first button";
     EXPECT_TRUE(is(img, {rectOf(id("novahra")).left() + 6, rectOf(id("novahra")).center().y()}, kButton));
-    for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(countOther(img, rectOf(id("nabidka", i)), kBack), 0) << "offer slot " << i << " is empty";
-    }
+    for (int i = 1; i <= 4; ++i) EXPECT_EQ(countOther(img, rectOf(id("nabidka", i)), kBack), 0) << "empty slot " << i;
 
     // The title: black letters over their light-grey copy one pixel higher.
     const QRect title = rectOf(id("nadpis", 0));
@@ -89,11 +86,8 @@ TEST_F(Render, NewGameShowsTheBoardWithoutRebuildingTheWindow) {
             }
         }
     }
-    const QRect first = rectOf(game.cells(1, 1));
-    EXPECT_FALSE(is(start, first.topLeft(), 0x000000));
-    for (int i = 1; i <= 4; ++i) {
-        EXPECT_GT(countOther(img, rectOf(id("nabidka", i)), kBack), 1000) << "offer slot " << i << " shows a pipe";
-    }
+    EXPECT_FALSE(is(start, rectOf(game.cells(1, 1)).topLeft(), 0x000000));
+    for (int i = 1; i <= 4; ++i) EXPECT_GT(countOther(img, rectOf(id("nabidka", i)), kBack), 1000) << "a pipe in " << i;
     EXPECT_GT(count(img, rectOf(id("countdown")), 0x00c000), 100) << "the countdown over the level read-out";
 }
 
@@ -108,8 +102,7 @@ TEST_F(Render, PanelsLieOverTheBoardAndLabelsUnderTheirClickTargets) {
     };
     // The credit line's click targets lie over it; the black title over its copy.
     for (int i = 0; i <= 4; ++i) EXPECT_EQ(topmost(rectOf(id("dsel", i)).center()), id("dsel", i));
-    const QRect title = rectOf(id("nadpis", 0));
-    EXPECT_EQ(topmost(title.center()), id("nadpis", 0));
+    EXPECT_EQ(topmost(rectOf(id("nadpis", 0)).center()), id("nadpis", 0));
 
     // The help screen over the menu, and the menu over the board cells.
     clickOn(id("help"));
@@ -141,8 +134,6 @@ TEST_F(Render, ThirtyByThirtyBoardIsDealtAndDrawnQuickly) {
     };
     const qint64 first = deal();
     const qint64 again = deal();
-    std::printf("dealing level 100: first %lld ms, again %lld ms\n", static_cast<long long>(first),
-                static_cast<long long>(again));
     RecordProperty("first_deal_ms", static_cast<int>(first));
     RecordProperty("repeated_deal_ms", static_cast<int>(again));
     EXPECT_LT(first, 3000);

@@ -151,3 +151,32 @@ expect_quit() {
     [ "$status" = 0 ] || fail "the game ended with status $status"
     pass "\"Quit to OS\" ends the game with status 0 in $(($(now_ms) - start)) ms"
 }
+
+# Checks on the last screenshot: the colour at a point, and how many pixels
+# of a rectangle have a colour (left top width height colour, then a test
+# such as -gt 1000).
+expect_at() {
+    local got
+    got=$(at "$1" "$2")
+    [ "$got" = "$3" ] || fail "$4: #$got at $1,$2, not #$3"
+    pass "$4"
+}
+expect_count() {
+    local n
+    n=$(count_colour "$1" "$2" "$3" "$4" "$5")
+    [ "$n" "$6" "$7" ] || fail "$8: $n pixels of #$5"
+    pass "$8 ($n pixels)"
+}
+
+# Runs a command (after the time in ms and what it shows) every 0.1 s until
+# it succeeds; fails when it has not by then.
+wait_for() {
+    local ms=$1 what=$2 start
+    shift 2
+    start=$(now_ms)
+    until "$@"; do
+        [ $(($(now_ms) - start)) -gt "$ms" ] && fail "$what: not within $ms ms"
+        sleep 0.1
+    done
+    pass "$what"
+}

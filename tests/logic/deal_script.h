@@ -1,6 +1,6 @@
 // Boards made to order for the tests of level play: the draws that put the
-// valves and the offered pieces where a test wants them, the laying of a
-// pipeline piece by piece, and a chance that counts what it hands out.
+// valves and the offer where a test wants them, pipelines laid piece by
+// piece, and a chance that counts its draws.
 #pragma once
 
 #include <functional>
@@ -17,17 +17,13 @@ namespace vr::test {
 // The draw r for which Int(r x k) is v.
 inline double DrawFor(int v, int k) { return (v + 0.5) / k; }
 
-// One try of the valve placement on a board of n x n, landing on (x, y):
-// columns and rows 2..n - 1 are Int(r x (n - 2)) + 2.
-inline void ScriptTry(Game& g, int n, int x, int y) {
+// One try of the valve placement on an n x n board landing on (x, y)
+// (columns and rows 2..n - 1 are Int(r x (n - 2)) + 2); with a shape, the
+// try finds the place free and puts that valve there.
+inline void ScriptTry(Game& g, int n, int x, int y, int shape = -1) {
     g.script().push(DrawFor(x - 2, n - 2));
     g.script().push(DrawFor(y - 2, n - 2));
-}
-
-// A try that lands on a free place and puts a valve of the given shape there.
-inline void ScriptValve(Game& g, int n, int x, int y, int shape) {
-    ScriptTry(g, n, x, y);
-    g.script().push(DrawFor(shape, 6));
+    if (shape >= 0) g.script().push(DrawFor(shape, 6));
 }
 
 // The four offered pieces of a deal, slots 1..4.
@@ -35,25 +31,19 @@ inline void ScriptOffer(Game& g, std::initializer_list<int> ids) {
     for (int id : ids) g.script().push(DrawFor(id, 9));
 }
 
-// A whole level-1 deal: one valve and the offer.
-inline void ScriptLevel1Deal(Game& g, int x, int y, int shape, std::initializer_list<int> offer) {
-    ScriptValve(g, 5, x, y, shape);
-    ScriptOffer(g, offer);
-}
-
 struct Valve {
-    int x, y, shape;
+    int x, y, shape;  // shape -1: a try refused
 };
 
-// The draws of a deal on a board of n x n whose valves all land on free places.
+// The draws of a deal on an n x n board: the tries in order, then the offer.
 inline void ScriptDeal(Game& g, int n, const std::vector<Valve>& valves, std::initializer_list<int> offer) {
-    for (const Valve& v : valves) ScriptValve(g, n, v.x, v.y, v.shape);
+    for (const Valve& v : valves) ScriptTry(g, n, v.x, v.y, v.shape);
     ScriptOffer(g, offer);
 }
 
-// Brings a scripted game to the deal of `level`, the way play gets there: a
-// new game for level 1, else a won level before it (with the story screen in
-// between at a multiple of ten). `script` pushes the draws of that deal.
+// Brings a scripted game to the deal of `level` the way play gets there: a
+// new game for level 1, else a won level before it (closing the story screen
+// at a multiple of ten). `script` pushes the draws of that deal.
 inline void ReachDeal(Game& g, int level, const std::function<void()>& script) {
     if (level == 1) {
         script();
@@ -68,24 +58,22 @@ inline void ReachDeal(Game& g, int level, const std::function<void()>& script) {
     }
 }
 
-// The same, with the valves and the offer given.
 inline void ReachDeal(Game& g, int level, const std::vector<Valve>& valves, std::initializer_list<int> offer) {
-    const int n = level / 4 + 5;
-    ReachDeal(g, level, [&] { ScriptDeal(g, n, valves, offer); });
+    ReachDeal(g, level, [&] { ScriptDeal(g, level / 4 + 5, valves, offer); });
 }
 
 inline std::string Trubka(int id) { return "trubka(" + std::to_string(id) + ")"; }
 inline std::string Voda(int id) { return "voda(" + std::to_string(id) + ")"; }
 
-// One piece of a pipeline: the piece and the cell it goes on.
+// One piece of a pipeline: the piece and its cell.
 struct Laid {
     int id;
     int x, y;
 };
 
-// Lays the pieces in order from offer slot 1, the way a player does: select
-// the slot, click the cell. Slot 1 must show the first piece; each refill is
-// scripted to bring the next one (the last refill brings a straight).
+// Lays the pieces in order from offer slot 1 as a player does (select the
+// slot, click the cell); slot 1 must show the first piece, each refill is
+// scripted to bring the next (the last a straight).
 inline void LayChain(Game& g, const std::vector<Laid>& chain) {
     const int n = g.main->boardSize;
     for (std::size_t k = 0; k < chain.size(); ++k) {
@@ -97,18 +85,24 @@ inline void LayChain(Game& g, const std::vector<Laid>& chain) {
     }
 }
 
-// A level-1 game whose one valve is of `shape` at (vx, vy) and whose pipeline
-// is laid during the countdown; the water enters the inlet 23 s after the
-// deal and each further cell 2 s later.
-inline void NewGameWithPipeline(Game& g, int vx, int vy, int shape, const std::vector<Laid>& chain) {
-    ScriptLevel1Deal(g, vx, vy, shape, {chain.empty() ? 1 : chain.front().id, 0, 0, 0});
+// A level-1 game dealt by the valve tries given, its pipeline laid during the
+// countdown; the water enters the inlet 23 s after the deal, then a cell every 2 s.
+inline void NewGameWithPipeline(Game& g, const std::vector<Valve>& tries, const std::vector<Laid>& chain) {
+    ScriptDeal(g, 5, tries, {chain.empty() ? 1 : chain.front().id, 0, 0, 0});
     ASSERT_TRUE(g.click("novahra"));
     LayChain(g, chain);
 }
 
-// The moment of the water's k-th step (from 1) on a level-1 board dealt when
-// the game's clock stood at 0: 21 s of countdown, then 2 s a step.
+// The moment of the water's k-th step (from 1) on a level-1 board dealt at 0.
 inline std::int64_t FlowTick(int k) { return 23000 + 2000 * (k - 1); }
+
+// A game on the game's own generator, loaded at `seconds` after midnight.
+inline std::unique_ptr<Game> LoadedAt(std::uint32_t seconds) {
+    auto g = Game::Seeded(0);
+    g->platform.seconds = seconds;
+    g->main->Form_Load();
+    return g;
+}
 
 // The game's own generator, counting its draws.
 class CountingRandom : public SeededRandom {

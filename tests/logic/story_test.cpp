@@ -115,35 +115,29 @@ void TakeTheAction(Game& g, int n, int levelAfter) {
     ExpectLevelStarted(g, levelAfter);
 }
 
-TEST(Choices, ClosingTheWaterGoesBackToLevel7) {
-    auto g = FlowingGame();
-    TakeTheAction(*g, 1, 7);
-    EXPECT_EQ(g->w("lzivotu").caption, "6");
-    EXPECT_TRUE(g->main->intermezzo1Shown);
-}
-
-TEST(Choices, PrayingSlowsTheWaterUntilANewGame) {
-    auto g = FlowingGame();
-    TakeTheAction(*g, 3, 30);
-    EXPECT_EQ(FlowPace(*g), 3000);
-    Win(*g, 30);
-    EXPECT_EQ(FlowPace(*g), 3000);  // and every later level
-    ASSERT_TRUE(g->click("menu"));
-    ASSERT_TRUE(g->click("novahra"));
-    EXPECT_EQ(FlowPace(*g), 2000);
-}
-
-TEST(Choices, DrinkingGivesFiveLivesShownWhenLevel50Starts) {
-    auto g = FlowingGame();
-    g->main->lives = 3;
-    TakeTheAction(*g, 5, 50);  // 3, the bonus life, and five
-    EXPECT_EQ(g->w("lzivotu").caption, "9");
-    EXPECT_EQ(g->w("Label2").caption, "Životů");
-}
-
-TEST(Choices, TheRepairmenSkipToLevel78) {
-    auto g = FlowingGame();
-    TakeTheAction(*g, 7, 78);
+TEST(Choices, EachActionChangesItsPartOfTheGame) {
+    struct Action {
+        int n, levelAfter, livesBefore;
+        const char* lives;
+        int pace;  // of the water, up to a new game
+    };
+    for (const Action& a : {Action{1, 7, 5, "6", 2000},   // closing the water: back to level 7
+                            Action{3, 30, 5, "6", 3000},  // praying slows the water
+                            Action{5, 50, 3, "9", 2000},  // drinking: 3, the bonus life and five
+                            Action{7, 78, 5, "6", 2000}}) {  // the repairmen skip to level 78
+        SCOPED_TRACE(a.n);
+        auto g = FlowingGame();
+        g->main->lives = static_cast<Byte>(a.livesBefore);
+        TakeTheAction(*g, a.n, a.levelAfter);
+        EXPECT_EQ(g->w("lzivotu").caption, a.lives);
+        EXPECT_EQ(g->w("Label2").caption, "Životů");
+        EXPECT_EQ(FlowPace(*g), a.pace);
+        Win(*g, a.levelAfter);
+        EXPECT_EQ(FlowPace(*g), a.pace);
+        ASSERT_TRUE(g->click("menu"));
+        ASSERT_TRUE(g->click("novahra"));
+        EXPECT_EQ(FlowPace(*g), 2000);
+    }
 }
 
 TEST(Outro, Level100StartsWithoutAScreenAndTheOutroFollowsIt) {

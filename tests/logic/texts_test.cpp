@@ -2,6 +2,7 @@
 // their paragraphs and line breaks, and that the window shows them unchanged.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -61,13 +62,10 @@ std::optional<int> CodePoints(const std::string& s) {
 // The lines of a text that hold anything, split at its CR LF breaks.
 std::vector<std::string> Paragraphs(const std::string& s) {
     std::vector<std::string> out;
-    std::size_t from = 0;
-    while (from <= s.size()) {
-        const std::size_t at = s.find("\r\n", from);
-        const std::string line = s.substr(from, at == std::string::npos ? std::string::npos : at - from);
+    for (std::size_t from = 0, at; from <= s.size(); from = at + 2) {
+        at = std::min(s.find("\r\n", from), s.size());
+        const std::string line = s.substr(from, at - from);
         if (line.find_first_not_of(" \t") != std::string::npos) out.push_back(line);
-        if (at == std::string::npos) break;
-        from = at + 2;
     }
     return out;
 }
@@ -90,10 +88,8 @@ TEST_P(FixedTexts, AreWellFormedOfTheirLengthAndBeginWithTheirWords) {
 }
 
 INSTANTIATE_TEST_SUITE_P(HelpAndStory, FixedTexts, ::testing::ValuesIn(kTexts), [](const auto& info) {
-    std::string name;
-    for (const char* c = info.param.widget; *c; ++c) {
-        if (std::isalnum(static_cast<unsigned char>(*c))) name += *c;
-    }
+    std::string name = info.param.widget;
+    std::erase_if(name, [](unsigned char c) { return !std::isalnum(c); });
     return name;
 });
 

@@ -7,11 +7,9 @@
 namespace vr::test {
 namespace {
 
-TEST(WindowAtStart, AfterFormLoadOnlyTheMenuPanelIsUp) {
+TEST(WindowAtStart, AfterFormLoadOnlyTheMenuPanelIsUpAndTheTickerTimerRuns) {
     Game g;
-    for (const char* frame : {"napfrm", "interfrm", "dframe", "pleasewait", "pics"}) {
-        EXPECT_FALSE(g.w(frame).visible) << frame;
-    }
+    for (const char* frame : {"napfrm", "interfrm", "dframe", "pleasewait", "pics"}) EXPECT_FALSE(g.w(frame).visible) << frame;
     EXPECT_TRUE(g.w("menufrm").visible);
     EXPECT_FALSE(g.w("pokracovat").enabled);
     for (int i = 1; i <= 4; ++i) {
@@ -27,10 +25,7 @@ TEST(WindowAtStart, AfterFormLoadOnlyTheMenuPanelIsUp) {
     EXPECT_EQ(g.w("lzivotu").caption, "5");
     EXPECT_EQ(g.w("Label2").caption, "Životů");
     EXPECT_EQ(g.w("text").caption, "");
-}
-
-TEST(WindowAtStart, TimersInTheirStartState) {
-    Game g;
+    // The three timers in their start state.
     EXPECT_TRUE(g.w("texttimer").enabled);
     EXPECT_EQ(g.w("texttimer").interval, 100);
     EXPECT_FALSE(g.w("tok").enabled);

@@ -108,21 +108,23 @@ TEST(Clicks, InsideHiddenOrDisabledFramesOrOnADisabledImageReachNoHandler) {
     EXPECT_FALSE(g.model.clickable(g.id("text")));  // labels raise no clicks
 }
 
-// A timer of its own on a bare model.
-W AddTimer(WidgetModel& m, const char* name, int interval, bool enabled = true) {
-    Widget t;
-    t.name = name;
-    t.kind = Kind::Timer;
-    t.enabled = enabled;
-    t.interval = interval;
-    return m.add(t);
-}
-
-TEST(Timers, EnabledAt350WithInterval1000TicksAt1350And2350) {
+// Timers of their own on a bare model, and the times they ticked at.
+struct Timers : ::testing::Test {
+    W add(const char* name, int interval, bool enabled = true) {
+        Widget t;
+        t.name = name;
+        t.kind = Kind::Timer;
+        t.enabled = enabled;
+        t.interval = interval;
+        return m.add(t);
+    }
     WidgetModel m;
-    EventDriver d(m);
-    const W timer = AddTimer(m, "t", 1000, false);
+    EventDriver d{m};
     std::vector<std::int64_t> ticks;
+};
+
+TEST_F(Timers, EnabledAt350WithInterval1000TicksAt1350And2350) {
+    const W timer = add("t", 1000, false);
     m.onTick("t", [&](int) { ticks.push_back(m.now()); });
     d.advance(350);
     m.setTimer(timer, true);
@@ -133,11 +135,8 @@ TEST(Timers, EnabledAt350WithInterval1000TicksAt1350And2350) {
     EXPECT_EQ(ticks.size(), 3u);
 }
 
-TEST(Timers, AnIntervalChangedInsideATickAppliesFromTheNextTick) {
-    WidgetModel m;
-    EventDriver d(m);
-    const W timer = AddTimer(m, "t", 100);
-    std::vector<std::int64_t> ticks;
+TEST_F(Timers, AnIntervalChangedInsideATickAppliesFromTheNextTick) {
+    const W timer = add("t", 100);
     m.onTick("t", [&](int) {
         ticks.push_back(m.now());
         if (ticks.size() == 2) m.setInterval(timer, 400);
@@ -146,19 +145,17 @@ TEST(Timers, AnIntervalChangedInsideATickAppliesFromTheNextTick) {
     EXPECT_EQ(ticks, (std::vector<std::int64_t>{100, 200, 600, 1000}));
 }
 
-TEST(Timers, TiesFireInTheOrderTheyWereArmed) {
-    WidgetModel m;
-    EventDriver d(m);
+TEST_F(Timers, TiesFireInTheOrderTheyWereArmed) {
     std::string order;
     for (const char* name : {"b", "a"}) {
-        AddTimer(m, name, 500);
+        add(name, 500);
         m.onTick(name, [&order, name](int) { order += name; });
     }
     d.advance(1000);
     EXPECT_EQ(order, "baba");
 }
 
-TEST(Timers, DisablingInsideAnotherTickCancelsThePendingTick) {
+TEST(GameTimers, DisablingInsideAnotherTickCancelsThePendingTick) {
     Game g;
     const W tok = g.id("tok");
     g.model.setTimer(tok, true);

@@ -45,6 +45,9 @@ wait_until() { # milliseconds after t0
     local left=$(($1 - $(since)))
     [ "$left" -gt 0 ] && sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
 }
+# The Menu button and "Pokračovat", each with what its click shows.
+menu_button() { click 667 432; expect_pixel $menu_panel $panel "$1"; }
+pokracovat() { click 276 316; expect_pixel $menu_panel $back "$1"; }
 # When a point first shows water, in milliseconds after t0; fails if it does
 # not by the given time.
 blue_by() {
@@ -69,15 +72,9 @@ play() {
     expect_pixel $menu_panel $back "\"Nová Hra\" hides the menu and shows the empty board"
     expect_pixel $inlet $stub "the dry inlet stands at the bottom of column 3"
     shot
-    for c in "75 75" "475 75" "75 475" "475 475" "175 275" "275 375"; do
-        [ "$(at $c)" = $back ] || fail "cell at $c is not empty: #$(at $c)"
-    done
-    pass "the corners and the cells beside the inlet are empty"
+    for c in "75 75" "475 75" "75 475" "475 475" "175 275" "275 375"; do expect_at $c $back "the cell at $c is empty"; done
     expect_at 375 175 CE4F46 "the valve's red wheel is in cell (4, 2)"
-    for c in "555 20" "680 20" "555 145" "680 145"; do
-        [ "$(count_colour $c 100 100 $back)" -lt 9000 ] || fail "offer slot at $c shows no piece"
-    done
-    pass "the four offer slots show pieces"
+    for c in "555 20" "680 20" "555 145" "680 145"; do expect_count $c 100 100 $back -lt 9000 "offer slot at $c shows a piece"; done
     expect_count $countdown_box $green -gt 1000 "the countdown shows in green"
     expect_count $label1_box $readout -gt 20 "\"Level:\" is shown"
     expect_count $lives_digit_box $readout -gt 50 "the lives digit is shown"
@@ -129,8 +126,7 @@ play() {
 
     # Paused over the second tick: the water waits under the menu, and flows
     # on a full tick after "Pokračovat".
-    click 667 432  # the Menu button
-    expect_pixel $menu_panel $panel "the Menu button pauses the flowing water"
+    menu_button "the Menu button pauses the flowing water"
     wait_until 26000
     click 276 316  # "Pokračovat"
     resumed=$(since)
@@ -151,14 +147,12 @@ play() {
     # Pause during the countdown: it stands still under the menu and goes on
     # after "Pokračovat".
     sleep 0.5
-    click 667 432  # the Menu button
-    expect_pixel $menu_panel $panel "the Menu button pauses the game and shows the menu"
+    menu_button "the Menu button pauses the game and shows the menu"
     frozen=$(signature $countdown_box)
     sleep 1.6
     shot
     [ "$(signature $countdown_box)" = "$frozen" ] || fail "the countdown runs on under the menu"
-    click 276 316  # "Pokračovat"
-    expect_pixel $menu_panel $back "\"Pokračovat\" hides the menu"
+    pokracovat "\"Pokračovat\" hides the menu"
     countdown_moved() { shot && [ "$(signature $countdown_box)" != "$frozen" ]; }
     wait_for 3000 "the countdown stood still while paused and goes on after \"Pokračovat\"" countdown_moved
     [ "$(at $inlet)" = $stub ] || fail "water before the countdown's end"
@@ -208,8 +202,7 @@ menu() {
     expect_count $countdown_box $green -gt 1000 "banner clicks during play open nothing; the game goes on"
 
     # Paused, the banner works again.
-    click 667 432
-    expect_pixel $menu_panel $panel "the Menu button shows the menu"
+    menu_button "the Menu button shows the menu"
     click 667 500
     opened_twice() { [ "$(wc -l <"$work/opened")" = 2 ]; }
     wait_for 3000 "the banner of the paused game opens the home page again" opened_twice
@@ -233,13 +226,11 @@ no_browser() {
     expect_pixel $inlet $stub "\"Nová Hra\" deals the board after the failed banner clicks"
     shot
     expect_count $countdown_box $green -gt 1000 "the countdown runs"
-    click 667 432
-    expect_pixel $menu_panel $panel "the Menu button pauses the game"
+    menu_button "the Menu button pauses the game"
     click 667 500
     sleep 0.3
     alive || fail "a banner click with no browser ended the paused game"
-    click 276 316
-    expect_pixel $menu_panel $back "\"Pokračovat\" resumes the game after a failed banner click"
+    pokracovat "\"Pokračovat\" resumes the game after a failed banner click"
     alive || fail "the game ended"
 }
 

@@ -16,25 +16,20 @@ namespace vr::test {
 // The draw r for which Int(r x k) is v.
 inline double DrawFor(int v, int k) { return (v + 0.5) / k; }
 
-// The four offered pieces of a deal, slots 1..4.
-inline void ScriptOffer(Game& g, std::initializer_list<int> ids) {
-    for (int id : ids) g.script().push(DrawFor(id, 9));
-}
-
 // A valve try landing on (x, y); with a shape, on a free place, the valve put there.
 struct Valve {
     int x, y, shape;  // shape -1: a try refused
 };
 
 // The draws of a deal on an n x n board (columns and rows 2..n - 1 are
-// Int(r x (n - 2)) + 2): the tries in order, then the offer.
+// Int(r x (n - 2)) + 2): the tries in order, then the offer of slots 1..4.
 inline void ScriptDeal(Game& g, int n, const std::vector<Valve>& tries, std::initializer_list<int> offer) {
     for (const Valve& v : tries) {
         g.script().push(DrawFor(v.x - 2, n - 2));
         g.script().push(DrawFor(v.y - 2, n - 2));
         if (v.shape >= 0) g.script().push(DrawFor(v.shape, 6));
     }
-    ScriptOffer(g, offer);
+    for (int id : offer) g.script().push(DrawFor(id, 9));
 }
 
 // Brings a scripted game to the deal of `level`, its draws pushed by `script`:

@@ -104,13 +104,14 @@ Places ValvesShown(const Game& g) {
     return out;
 }
 
-// Scripted tries of the valve placement (shape -1: a try the rules refuse)
-// and the valves they leave, with their pictures.
+// Scripted tries of the valve placement (shape -1: a try the rules refuse),
+// or the raw draws, and the valves they leave, with their pictures.
 struct Placing {
     const char* name;
     int level;
     std::vector<Valve> tries;
     std::vector<Valve> placed;
+    std::vector<double> draws = {};
 };
 
 void PrintTo(const Placing& p, std::ostream* os) { *os << p.name; }
@@ -120,7 +121,10 @@ class ValvePlacement : public ::testing::TestWithParam<Placing> {};
 TEST_P(ValvePlacement, TakesTheTriesTheRulesAllow) {
     const Placing& p = GetParam();
     Game g;
-    ReachDeal(g, p.level, p.tries, {1, 1, 1, 1});
+    ReachDeal(g, p.level, [&] {
+        for (double r : p.draws) g.script().push(r);
+        ScriptDeal(g, p.level / 4 + 5, p.tries, {1, 1, 1, 1});
+    });
     EXPECT_EQ(g.script().left(), 0u);
     Places want;
     for (const Valve& v : p.placed) {
@@ -144,26 +148,17 @@ std::vector<Placing> PlacingCases() {
         {"NeverSideBySideButCornerToCorner", 4, {{3, 3, 0}, {4, 3, -1}, {2, 3, -1}, {3, 4, -1}, {3, 2, -1}, {4, 4, 2}},
          {{3, 3, 0}, {4, 4, 2}}},
         {"AtMostSeventeenTriesAtLevel4", 4, seventeen, {{3, 3, 1}}},
+        // The smallest and the largest draws land on columns and rows 2 and N - 1.
+        {"TheOuterRingStaysFree", 4, {}, {{2, 2, 0}, {5, 5, 5}}, {0.0, 0.0, 0.0, 0.999999, 0.999999, 0.999999}},
     };
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, ValvePlacement, ::testing::ValuesIn(PlacingCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ValvePlacementRules, TheOuterRingStaysFree) {
-    // The smallest and the largest draws land on columns and rows 2 and N - 1.
-    Game g;
-    ReachDeal(g, 4, [&] {
-        for (double r : {0.0, 0.0, 0.0, 0.999999, 0.999999, 0.999999}) g.script().push(r);
-        ScriptOffer(g, {1, 1, 1, 1});
-    });
-    EXPECT_EQ(ValvesShown(g), (Places{{2, 2}, {5, 5}}));
-    EXPECT_EQ(g.cellPicture(5, 5), "ventil(5)");
-}
-
 // Every level dealt by the game's own chance at several times of day: the
 // valves keep off the outer ring, off each other's sides and off the inlet.
-TEST(ValvePlacementRules, HoldOnEveryLevelDealtByChance) {
+TEST(ValvePlacement, TheRulesHoldOnEveryLevelDealtByChance) {
     for (std::uint32_t seconds : {0u, 12345u, 86399u}) {
         auto g = LoadedAt(seconds);
         ASSERT_TRUE(g->click("novahra"));

@@ -9,7 +9,7 @@ namespace {
 
 TEST(WindowAtStart, AfterFormLoadOnlyTheMenuPanelIsUpAndTheTickerTimerRuns) {
     Game g;
-    for (const char* frame : {"napfrm", "interfrm", "dframe", "pleasewait", "pics"}) EXPECT_FALSE(g.w(frame).visible) << frame;
+    for (const char* f : {"napfrm", "interfrm", "dframe", "pleasewait", "pics"}) EXPECT_FALSE(g.w(f).visible) << f;
     EXPECT_TRUE(g.w("menufrm").visible);
     EXPECT_FALSE(g.w("pokracovat").enabled);
     for (int i = 1; i <= 4; ++i) {
@@ -65,7 +65,7 @@ TEST(WindowLayout, SpotChecksInPixels) {
 TEST(WindowLayout, ArraysHaveTheirMembersAndAMissingMemberAborts) {
     Game g;
     for (const auto& [name, n] : std::vector<std::pair<const char*, int>>{
-             {"intertext", 14}, {"voda", 15}, {"trubka", 9}, {"dsel", 5}, {"lajny", 90}}) {
+             {"intertext", 14}, {"nadpis", 5}, {"voda", 15}, {"trubka", 9}, {"dsel", 5}, {"lajny", 90}}) {
         EXPECT_EQ(g.model.memberCount(name), n) << name;
     }
     EXPECT_DEATH(g.model.id("nabidka", 0), "no member nabidka\\(0\\)");

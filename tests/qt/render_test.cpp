@@ -31,7 +31,9 @@ TEST_F(Render, StartScreenShowsTheMenuThePanelTheBarsAndTheEmptyBoard) {
     EXPECT_GT(count(img, rectOf(id("nadpis", 1)), 0x000000), 20) << "the credit line";
 
     // The read-outs: "Level:" "0", "5" "Životů", in light blue.
-    for (const char* name : {"Label1", "levnum", "lzivotu", "Label2"}) EXPECT_GT(count(img, rectOf(id(name)), 0x91bbfb), 20) << name;
+    for (const char* n : {"Label1", "levnum", "lzivotu", "Label2"}) {
+        EXPECT_GT(count(img, rectOf(id(n)), 0x91bbfb), 20) << n;
+    }
     EXPECT_EQ(count(img, rectOf(id("countdown")), 0x00c000), 0) << "the countdown is hidden";
 
     // "Pokračovat" takes no click yet and shows its caption engraved, not

@@ -46,12 +46,14 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # An X server of our own on a free display from :90 upwards. Another test may
 # start one on the same number at the same moment: the display is ours only
-# when the server's lock file names our server and it answers.
+# when the server's lock file names our server and it answers. -noreset keeps
+# the server from restarting when that probe disconnects, which would break
+# the game's connection if it came at the same moment.
 start_xvfb() {
     local n lock
     for n in $(seq 90 160); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
         xvfb_pid=$!
         for _ in $(seq 100); do
             kill -0 "$xvfb_pid" 2>/dev/null || break

@@ -70,14 +70,6 @@ inline void LayChain(Game& g, const std::vector<Laid>& chain) {
     }
 }
 
-// A level-1 game dealt by the valve tries given, its pipeline laid during the
-// countdown; the water enters the inlet 23 s after the deal, then a cell every 2 s.
-inline void NewGameWithPipeline(Game& g, const std::vector<Valve>& tries, const std::vector<Laid>& chain) {
-    ScriptDeal(g, 5, tries, {chain.empty() ? 1 : chain.front().id, 0, 0, 0});
-    ASSERT_TRUE(g.click("novahra"));
-    LayChain(g, chain);
-}
-
 // The moment of the water's k-th step (from 1) on a level-1 board dealt at 0.
 inline std::int64_t FlowTick(int k) { return 23000 + 2000 * (k - 1); }
 

@@ -86,49 +86,9 @@ TEST(WaterFlow, APieceLaidBetweenTwoTicksIsUsedByTheNext) {
     EXPECT_EQ(g.w("lzivotu").caption, "5");
 }
 
-// Spills on the last life: the game ends on that tick, not before, and the
-// board stays as the water left it.
-struct Spill {
-    const char* name;
-    std::vector<Valve> tries;
-    std::vector<Laid> chain;
-    int tick;
-    std::vector<std::pair<At, const char*>> pictures;
-};
-
-void PrintTo(const Spill& s, std::ostream* os) { *os << s.name; }
-
-class LastLifeSpill : public ::testing::TestWithParam<Spill> {};
-
-TEST_P(LastLifeSpill, EndsTheGameOnItsTick) {
-    const Spill& s = GetParam();
-    Game g;
-    NewGameWithPipeline(g, s.tries, s.chain);
-    g.main->lives = 1;
-    auto over = [&] { return g.w("menufrm").visible && !g.w("pokracovat").enabled; };
-    RunTo(g, s.tick - 1);
-    EXPECT_FALSE(over());
-    RunTo(g, s.tick);
-    EXPECT_TRUE(over());
-    for (const auto& [at, picture] : s.pictures) EXPECT_EQ(g.cellPicture(at.x, at.y), picture) << at.x << ", " << at.y;
-    EXPECT_EQ(g.main->valvesFilled, 0);
-}
-
-const std::vector<Valve> kNoValve(5, Valve{3, 4, -1});  // five tries beside the inlet
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LastLifeSpill,
-    ::testing::Values(
-        Spill{"StraightAcrossAboveTheInlet", {{3, 3, 1}}, {{0, 3, 4}}, 2, {{{3, 5}, "pzed(1)"}, {{3, 4}, "trubka(0)"}}},
-        Spill{"OutOfTheLastColumnAfterFillingIt", {{2, 2, 0}}, {{3, 3, 4}, {0, 4, 4}, {0, 5, 4}}, 5,
-              {{{3, 4}, "voda(3)"}, {{4, 4}, "voda(0)"}, {{5, 4}, "voda(0)"}}},
-        Spill{"IntoAValveFromAClosedSide", {{3, 3, 0}}, {{1, 3, 4}}, 3, {{{3, 4}, "voda(1)"}, {{3, 3}, "ventil(0)"}}},
-        Spill{"OutOfTheTopOfALevelWithoutAValve", kNoValve, {{1, 3, 4}, {1, 3, 3}, {1, 3, 2}, {1, 3, 1}}, 6,
-              {{{3, 1}, "voda(1)"}, {{3, 2}, "voda(1)"}, {{3, 3}, "voda(1)"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 // A pipeline on a dealt level: the picture of one cell right after the given
-// water steps, and the cell the water goes on to after the last of them.
+// water steps, and the cell the water goes on to after the last of them; or,
+// on the last life, the step whose spill ends the game, the board left as it is.
 struct Steps {
     std::string name;
     int level;
@@ -137,6 +97,7 @@ struct Steps {
     At cell;
     std::vector<std::pair<int, std::string>> afterStep;
     At next;
+    int endsAt = 0;
 };
 
 void PrintTo(const Steps& b, std::ostream* os) { *os << b.name; }
@@ -148,15 +109,20 @@ TEST_P(Pipeline, ShowsEachPassAndLeadsOn) {
     Game g;
     ReachDeal(g, b.level, b.valves, {b.chain.front().id, 0, 0, 0});
     LayChain(g, b.chain);
+    if (b.endsAt) g.main->lives = 1;
     RunCountdown(g);
     const std::int64_t released = g.model.now();
     for (const auto& [step, picture] : b.afterStep) {
         g.driver.advanceTo(released + 2000 * step);
         ExpectInStep(g);
         EXPECT_EQ(g.cellPicture(b.cell.x, b.cell.y), picture) << "after step " << step;
+        const bool over = g.w("menufrm").visible && !g.w("pokracovat").enabled;
+        EXPECT_EQ(over, b.endsAt && step >= b.endsAt) << "after step " << step;
     }
-    EXPECT_EQ(FlowCell(g), b.next);
+    if (!b.endsAt) EXPECT_EQ(FlowCell(g), b.next);
 }
+
+const std::vector<Valve> kNoValve(5, Valve{3, 4, -1});  // five tries beside the inlet
 
 // The first pass through each two-channel piece from each side, on a board
 // whose valve sits out of the way at (4, 2): the half-filled picture it
@@ -197,6 +163,14 @@ INSTANTIATE_TEST_SUITE_P(
         // deal, and none is scripted) and the water goes on to the second.
         Steps{"AValveThatIsNotTheLastIsFilled", 3, {{3, 3, 1}, {2, 2, 0}}, {{1, 3, 4}, {2, 3, 2}}, {3, 3},
               {{2, "ventil(1)"}, {3, "ventilvoda(1)"}}, {3, 2}},
+        Steps{"SpillsOnAStraightAcrossAboveTheInlet", 1, {{3, 3, 1}}, {{0, 3, 4}}, {3, 4},
+              {{1, "trubka(0)"}, {2, "trubka(0)"}}, {}, 2},
+        Steps{"SpillsOutOfTheLastColumnAfterFillingIt", 1, {{2, 2, 0}}, {{3, 3, 4}, {0, 4, 4}, {0, 5, 4}}, {5, 4},
+              {{4, "voda(0)"}, {5, "voda(0)"}}, {}, 5},
+        Steps{"SpillsIntoAValveFromAClosedSide", 1, {{3, 3, 0}}, {{1, 3, 4}}, {3, 3},
+              {{2, "ventil(0)"}, {3, "ventil(0)"}}, {}, 3},
+        Steps{"SpillsOutOfTheTopOfALevelWithoutAValve", 1, kNoValve, {{1, 3, 4}, {1, 3, 3}, {1, 3, 2}, {1, 3, 1}},
+              {3, 1}, {{5, "voda(1)"}, {6, "voda(1)"}}, {}, 6},
         // Up through the cross, round the block to the right and back leftwards.
         Steps{"CrossAlongTheColumnThenAlongTheRow", 1, {{2, 3, 1}},
               {{6, 3, 4}, {3, 3, 3}, {2, 4, 3}, {4, 4, 4}, {5, 2, 4}}, {3, 4},

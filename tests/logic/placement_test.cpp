@@ -16,15 +16,13 @@ std::vector<std::string> Offer(const Game& g) {
     return out;
 }
 
-// A level-1 board with its valve at (3, 3) and the pieces 2, 5, 7, 0 on offer.
-void DealOffer2570(Game& g) {
+// A level-1 board, its valve at (3, 3) and the pieces 2, 5, 7, 0 on offer: the
+// last clicked slot is framed alone, laid and refilled; the laid cell holds a
+// copy of the piece; the next cell takes nothing until a slot is selected again.
+TEST(Placement, TheLastClickedSlotIsLaidOnAnEmptyCellAndRefilled) {
+    Game g;
     ScriptDeal(g, 5, {{3, 3, 1}}, {2, 5, 7, 0});
     ASSERT_TRUE(g.click("novahra"));
-}
-
-TEST(Placement, TheLastClickedSlotIsFramedAloneLaidAndRefilled) {
-    Game g;
-    DealOffer2570(g);
     ASSERT_TRUE(g.click("nabidka", 2));
     EXPECT_EQ(Offer(g), (std::vector<std::string>{"trubka(2) b0", "trubka(5) b1", "trubka(7) b0", "trubka(0) b0"}));
     ASSERT_TRUE(g.click("nabidka", 4));
@@ -38,11 +36,7 @@ TEST(Placement, TheLastClickedSlotIsFramedAloneLaidAndRefilled) {
     EXPECT_EQ(Offer(g), (std::vector<std::string>{"trubka(2) b0", "trubka(5) b0", "trubka(7) b0", "trubka(0) b0"}));
     EXPECT_EQ(g.script().left(), 0u);  // one refill, no more
     ExpectInStep(g);
-}
 
-TEST(Placement, LayingCopiesThePieceHoldsTheCellAndRefillsTheSlot) {
-    Game g;
-    DealOffer2570(g);
     ASSERT_TRUE(g.click("nabidka", 2));
     g.script().push(DrawFor(8, 9));
     ASSERT_TRUE(g.click("pole", Cell(4, 2)));
@@ -54,8 +48,7 @@ TEST(Placement, LayingCopiesThePieceHoldsTheCellAndRefillsTheSlot) {
     EXPECT_EQ(g.main->selectedSlot, 0);
     ExpectInStep(g);
 
-    // Another cell takes nothing until a slot is selected again (no draw is
-    // scripted: a refill would stop the test), and the laid cell no click.
+    // No draw is scripted: a refill would stop the test.
     const auto before = Screen(g);
     ASSERT_TRUE(g.click("pole", Cell(1, 1)));
     EXPECT_EQ(Screen(g), before);

@@ -80,6 +80,11 @@ TEST(Spill, TheLastLifeEndsTheGameUnderTheMenu) {
     const auto board = CellPictures(g);
     g.advance(60000);
     EXPECT_EQ(CellPictures(g), board);
+
+    ScriptLevel1(g);  // only a new game goes on, with every life back
+    ASSERT_TRUE(g.click("novahra"));
+    EXPECT_EQ(g.w("lzivotu").caption, "5");
+    ExpectInStep(g);
 }
 
 // Plays with the bot until `level` is dealt, or (level 0) until the level

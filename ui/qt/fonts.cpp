@@ -53,7 +53,10 @@ QStringList Bundled(const QString& prefix) {
     return out;
 }
 
-QString Required(QString family, const char* what) {
+// The built-in faces of `prefix` registered: their family, or empty (with a
+// word on stderr) when none loaded.
+QString BuiltIn(const char* prefix, const char* what) {
+    const QString family = RegisterAll(Bundled(QString::fromLatin1(prefix)));
     if (family.isEmpty()) {
         std::fprintf(stderr, "vojtik-rournik: the built-in face for %s is missing; texts in it use the default face\n",
                      what);
@@ -66,11 +69,11 @@ QString LoadTahoma() {
     for (const char* path : kWineTahoma) {
         if (QFile::exists(QString::fromUtf8(path))) wine << QString::fromUtf8(path);
     }
-    const QString family = wine.isEmpty() ? QString() : RegisterAll(wine);
+    const QString family = RegisterAll(wine);
     if (!family.isEmpty()) return family;
     // The stand-in for Tahoma only where Wine's clone is missing: four faces
     // of almost 3 MB that would otherwise sit in memory unused.
-    return Required(RegisterAll(Bundled(QStringLiteral("DejaVuSans"))), "Tahoma");
+    return BuiltIn("DejaVuSans", "Tahoma");
 }
 
 }  // namespace
@@ -81,15 +84,15 @@ void LoadGameFonts() { FamilyFor("Tahoma"); }
 // waits until a story screen shows.
 QString FamilyFor(const std::string& face) {
     if (face == "Arial") {
-        static const QString arial = Required(RegisterAll(Bundled(QStringLiteral("LiberationSans-"))), "Arial");
+        static const QString arial = BuiltIn("LiberationSans-", "Arial");
         return arial;
     }
     if (face == "Courier New") {
-        static const QString courier = Required(RegisterAll(Bundled(QStringLiteral("LiberationMono-"))), "Courier New");
+        static const QString courier = BuiltIn("LiberationMono-", "Courier New");
         return courier;
     }
     if (face == "Century Gothic") {
-        static const QString gothic = Required(RegisterAll(Bundled(QStringLiteral("texgyreadventor-"))), "Century Gothic");
+        static const QString gothic = BuiltIn("texgyreadventor-", "Century Gothic");
         return gothic;
     }
     static const QString tahoma = LoadTahoma();

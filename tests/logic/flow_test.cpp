@@ -119,7 +119,9 @@ TEST_P(Pipeline, ShowsEachPassAndLeadsOn) {
         const bool over = g.w("menufrm").visible && !g.w("pokracovat").enabled;
         EXPECT_EQ(over, b.endsAt && step >= b.endsAt) << "after step " << step;
     }
-    if (!b.endsAt) EXPECT_EQ(FlowCell(g), b.next);
+    if (!b.endsAt) {
+        EXPECT_EQ(FlowCell(g), b.next);
+    }
 }
 
 const std::vector<Valve> kNoValve(5, Valve{3, 4, -1});  // five tries beside the inlet

@@ -81,8 +81,12 @@ TEST_P(FixedTexts, AreWellFormedOfTheirLengthAndBeginWithTheirWords) {
     EXPECT_EQ(s.rfind(t.begins, 0), 0u) << s.substr(0, 80);
     // Line breaks are CR LF, and nothing else breaks a line.
     for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\n') EXPECT_TRUE(i > 0 && s[i - 1] == '\r') << "a bare LF at byte " << i;
-        if (s[i] == '\r') EXPECT_TRUE(i + 1 < s.size() && s[i + 1] == '\n') << "a bare CR at byte " << i;
+        if (s[i] == '\n') {
+            EXPECT_TRUE(i > 0 && s[i - 1] == '\r') << "a bare LF at byte " << i;
+        }
+        if (s[i] == '\r') {
+            EXPECT_TRUE(i + 1 < s.size() && s[i + 1] == '\n') << "a bare CR at byte " << i;
+        }
     }
     EXPECT_EQ(s.find('\0'), std::string::npos);
 }

@@ -15,7 +15,7 @@
 
 #include "bench/probe_common.h"
 #include "ui/qt/game_window.h"
-#include "ui/ticker_table.h"
+#include "ui/design/ticker_table.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "ui/check.h"
+#include "ui/model/check.h"
 
 namespace vr {
 

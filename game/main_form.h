@@ -15,9 +15,9 @@
 #include "game/piece.h"
 #include "game/random.h"
 #include "game/types.h"
-#include "ui/event_driver.h"
-#include "ui/platform.h"
-#include "ui/widget_model.h"
+#include "ui/model/event_driver.h"
+#include "ui/model/platform.h"
+#include "ui/model/widget_model.h"
 
 namespace vr {
 

@@ -1,6 +1,6 @@
 #include "game/random.h"
 
-#include "ui/check.h"
+#include "ui/model/check.h"
 
 namespace vr {
 

@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "ui/qt/game_window.h"
-#include "ui/ticker_table.h"
+#include "ui/design/ticker_table.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "game/main_form.h"
-#include "ui/zabavklub.h"
+#include "ui/design/zabavklub.h"
 
 namespace vr {
 

@@ -1,5 +1,5 @@
 #include "game/main_form.h"
-#include "ui/ticker_table.h"
+#include "ui/design/ticker_table.h"
 
 namespace vr {
 

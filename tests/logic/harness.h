@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "game/main_form.h"
-#include "ui/event_driver.h"
-#include "ui/inventory.h"
-#include "ui/widget_model.h"
+#include "ui/model/event_driver.h"
+#include "ui/design/inventory.h"
+#include "ui/model/widget_model.h"
 
 namespace vr::test {
 

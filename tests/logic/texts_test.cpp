@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "scenes.h"
-#include "ui/fixed_texts.h"
+#include "ui/design/fixed_texts.h"
 
 namespace vr::test {
 namespace {

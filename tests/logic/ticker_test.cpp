@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "scenes.h"
-#include "ui/ticker_table.h"
+#include "ui/design/ticker_table.h"
 
 namespace vr::test {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "harness.h"
-#include "ui/bars.h"
+#include "ui/design/bars.h"
 
 namespace vr::test {
 namespace {

@@ -10,10 +10,10 @@
 
 #include <string>
 
-#include "ui/inventory.h"
+#include "ui/design/inventory.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/pictures.h"
-#include "ui/widget_model.h"
+#include "ui/model/widget_model.h"
 
 namespace vr::qt::test {
 namespace {

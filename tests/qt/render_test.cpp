@@ -6,7 +6,7 @@
 #include <set>
 
 #include "tests/qt/window_fixture.h"
-#include "ui/inventory.h"
+#include "ui/design/inventory.h"
 
 namespace vr::qt::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QString>
 
-#include "ui/widget_model.h"
+#include "ui/model/widget_model.h"
 
 namespace vr::qt {
 

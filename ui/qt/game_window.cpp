@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "ui/inventory.h"
+#include "ui/design/inventory.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/views.h"
 

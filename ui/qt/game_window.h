@@ -18,10 +18,10 @@
 
 #include "game/main_form.h"
 #include "game/random.h"
-#include "ui/event_driver.h"
+#include "ui/model/event_driver.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_platform.h"
-#include "ui/widget_model.h"
+#include "ui/model/widget_model.h"
 
 namespace vr::qt {
 

@@ -12,7 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "ui/widget_model.h"
+#include "ui/model/widget_model.h"
 
 namespace vr::qt {
 

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "ui/qt/pictures.h"
-#include "ui/widget_model.h"
+#include "ui/model/widget_model.h"
 
 namespace vr::qt {
 

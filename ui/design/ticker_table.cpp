@@ -1,6 +1,6 @@
-#include "ui/ticker_table.h"
+#include "ui/design/ticker_table.h"
 
-#include "ui/zabavklub.h"
+#include "ui/design/zabavklub.h"
 
 namespace vr {
 

@@ -1,4 +1,4 @@
-#include "ui/bars.h"
+#include "ui/design/bars.h"
 
 #include <algorithm>
 #include <set>

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/widget_model.h"
+#include "ui/model/widget_model.h"
 
 namespace vr {
 

@@ -1,9 +1,9 @@
-#include "ui/widget_model.h"
+#include "ui/model/widget_model.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/check.h"
+#include "ui/model/check.h"
 
 namespace vr {
 

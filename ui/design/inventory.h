@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/widget_model.h"
+#include "ui/model/widget_model.h"
 
 namespace vr {
 

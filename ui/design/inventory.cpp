@@ -1,9 +1,9 @@
-#include "ui/inventory.h"
+#include "ui/design/inventory.h"
 
 #include <string>
 
-#include "ui/bars.h"
-#include "ui/fixed_texts.h"
+#include "ui/design/bars.h"
+#include "ui/design/fixed_texts.h"
 
 namespace vr {
 

@@ -1,4 +1,4 @@
-#include "ui/event_driver.h"
+#include "ui/model/event_driver.h"
 
 namespace vr {
 

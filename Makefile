@@ -4,19 +4,26 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test test-asan bench package install screenshots clean
+.PHONY: all deps test-deps configure build run test test-asan bench package install screenshots clean
 
 all: build
 
+# What building and running the game needs; the tests need more.
 deps:
 	@scripts/install-deps
+test-deps:
+	@scripts/install-deps test
 
-build: deps
+configure:
 	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
-	@cmake --build $(BUILD)
 
-run: build
+# The game alone: no test is built before the first window.
+run: deps configure
+	@cmake --build $(BUILD) --target vojtik-rournik
 	./$(BUILD)/vojtik-rournik
+
+build: test-deps configure
+	@cmake --build $(BUILD)
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j2
@@ -24,7 +31,7 @@ test: build
 
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (the real-window tests excepted: they run in the plain build above).
-test-asan: deps
+test-asan: test-deps
 	@cmake -S . -B $(BUILD)-asan -G Ninja -DVR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -g" >/dev/null
 	@cmake --build $(BUILD)-asan
 	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \

@@ -56,22 +56,14 @@ std::vector<Cell> Snake(int n) {
 }  // namespace
 
 int DealWithPipeline(Main& game, int level) {
-    game.level = static_cast<Byte>(level);
-    game.lives = 5;
-    game.StartLevel();
-    WidgetModel& m = game.view();
+    game.EnterLevel(static_cast<Byte>(level), 5);
     const std::vector<Cell> path = Snake(game.boardSize);
     for (std::size_t i = 0; i < path.size(); ++i) {
         const Cell c = path[i];
         const Cell before = i == 0 ? Cell{c.x, c.y + 1} : path[i - 1];
         const Cell after = i + 1 == path.size() ? Cell{c.x, c.y - 1} : path[i + 1];
         const int id = PieceJoining(Opposite(Towards(before, c)), Towards(c, after));
-        const W cell = game.cells(c.x, c.y);
-        game.board(c.x, c.y) = game.pipePieces[static_cast<std::size_t>(id)];
-        m.copyPicture(cell, game.widgets().trubka[static_cast<std::size_t>(id)]);
-        m.enable(cell, false);
-        m.setTag(cell, "x");
-        m.setBorder(cell, 0);
+        game.LayPiece(c.x, c.y, id);
     }
     return static_cast<int>(path.size());
 }

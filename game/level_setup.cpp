@@ -15,6 +15,18 @@ const char* LivesWord(int lives) {
 }  // namespace
 
 void Main::novahra_Click() {
+    NewGame();
+    StartLevel();
+}
+
+void Main::EnterLevel(Byte lvl, Byte lv) {
+    NewGame();
+    level = lvl;
+    lives = lv;
+    StartLevel();
+}
+
+void Main::NewGame() {
     m_.show(w_.menufrm, false);
     m_.enable(w_.ZKbaner, false);
     m_.enable(w_.pokracovat, true);
@@ -24,7 +36,6 @@ void Main::novahra_Click() {
     lives = 5;
     for (W cell : pole_) m_.show(cell, false);
     for (int i = 1; i <= 4; ++i) m_.enable(w_.nabidka[i], true);
-    StartLevel();
 }
 
 void Main::StartLevel() {
@@ -75,11 +86,7 @@ void Main::StartLevel() {
     flowY = static_cast<Byte>(n);
     prevY = static_cast<Byte>(n + 1);
     prevX = static_cast<Byte>(m);
-    const W inlet = cells(m, n);
-    m_.copyPicture(inlet, w_.pzed[0]);
-    m_.enable(inlet, false);
-    m_.setTag(inlet, "x");
-    m_.setBorder(inlet, 0);
+    HoldCell(cells(m, n), w_.pzed[0]);
     Piece& in = board(m, n);
     in.isValve = True;
     in.setStep(kFromBelow, 0, -1);
@@ -99,12 +106,8 @@ void Main::StartLevel() {
         const bool free = !board(a, b).isValve && !board(a, b + 1).isValve && !board(a, b - 1).isValve &&
                           !board(a + 1, b).isValve && !board(a - 1, b).isValve;
         if (free) {
-            const W cell = cells(a, b);
-            m_.enable(cell, false);
-            m_.setTag(cell, "x");
             const int s = rnd_.below(6);
-            m_.copyPicture(cell, w_.ventil[s]);
-            m_.setBorder(cell, 0);
+            HoldCell(cells(a, b), w_.ventil[s]);
             board(a, b) = valvePieces[s];
             ++valveCount;
             ++v;

@@ -104,6 +104,15 @@ public:
     void ZKbaner_Click();
     void iexplore_OnQuit();
 
+    // --- ways in for the tests, the tools and the benchmarks; the game itself
+    // is played only through clicks and ticks ---
+    // A new game dealt straight at `level` with `lives`, as if the levels
+    // before it had been played (the flow keeps its normal pace).
+    void EnterLevel(Byte level, Byte lives);
+    // Lays pipe piece `id` (0..8) on the empty cell (x, y) of the board in
+    // play, as a click with that piece selected would; the offer is untouched.
+    void LayPiece(int x, int y, int id);
+
     // The cell widget pole(i), i below the member count.
     W pole(int i) const { return pole_[static_cast<std::size_t>(i)]; }
     int poleCount() const { return static_cast<int>(pole_.size()); }
@@ -113,6 +122,9 @@ public:
 
 private:
     void BindEvents();
+    void NewGame();  // what "Nová Hra" resets before the first level is dealt
+    void HoldCell(W cell, W picture);  // a cell that takes no more pieces
+    void Lay(int x, int y, const Piece& piece, W picture);
     void EnableBoard(bool enabled);  // nabidka(1..4) and every pole member
 
     WidgetModel& m_;

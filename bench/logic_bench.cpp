@@ -21,7 +21,7 @@ public:
 struct Loaded {
     Loaded() : driver(model) {
         BuildWindow(model);
-        main = std::make_unique<Main>(model, driver, random, platform);
+        main = std::make_unique<Main>(model, random, platform);
         main->Form_Load();
     }
     WidgetModel model;
@@ -34,13 +34,11 @@ struct Loaded {
 // Dealing a level once its cells exist, changes drained as a front end would.
 void ModelDealLevel(benchmark::State& state, Samples& s, int level) {
     Loaded g;
-    g.main->level = static_cast<Byte>(level);
-    g.main->lives = 5;
-    g.main->StartLevel();
+    g.main->EnterLevel(static_cast<Byte>(level), 5);
     g.model.takeChanges();
     for (auto _ : state) {
         s.start();
-        g.main->StartLevel();
+        g.main->EnterLevel(static_cast<Byte>(level), 5);
         benchmark::DoNotOptimize(g.model.takeChanges());
         s.stop(state);
     }
@@ -51,11 +49,11 @@ void ModelFlowTick(benchmark::State& state, Samples& s, int) {
     Loaded g;
     for (auto _ : state) {
         if (!WaterGoesOn(*g.main)) {
-            DealWithPipeline(*g.main, 100);
+            DealWithPipeline(*g.main, g.driver, 100);
             g.model.takeChanges();
         }
         s.start();
-        g.main->tok_Timer();
+        g.driver.tick(g.main->widgets().tok);
         benchmark::DoNotOptimize(g.model.takeChanges());
         s.stop(state);
     }

@@ -30,7 +30,7 @@ void WatchTicker(vr::qt::GameWindow& window, int cycles) {
     auto lastStep = std::make_shared<int>(-1);
     const vr::W text = window.game().widgets().text;
     QObject::connect(poll, &QTimer::timeout, [&window, clears, lastStep, cycles, text] {
-        const int step = window.game().textStep;
+        const int step = window.game().state().textStep;
         const bool cleared = step == 1 && *lastStep != 1 && window.model().caption(text).empty();
         *lastStep = step;
         if (!cleared) return;

@@ -55,9 +55,9 @@ std::vector<Cell> Snake(int n) {
 
 }  // namespace
 
-int DealWithPipeline(Main& game, int level) {
+int DealWithPipeline(Main& game, EventDriver& driver, int level) {
     game.EnterLevel(static_cast<Byte>(level), 5);
-    const std::vector<Cell> path = Snake(game.boardSize);
+    const std::vector<Cell> path = Snake(game.state().boardSize);
     for (std::size_t i = 0; i < path.size(); ++i) {
         const Cell c = path[i];
         const Cell before = i == 0 ? Cell{c.x, c.y + 1} : path[i - 1];
@@ -65,13 +65,16 @@ int DealWithPipeline(Main& game, int level) {
         const int id = PieceJoining(Opposite(Towards(before, c)), Towards(c, after));
         game.LayPiece(c.x, c.y, id);
     }
+    while (driver.tick(game.widgets().countdowntimer)) {
+    }
     return static_cast<int>(path.size());
 }
 
 bool WaterGoesOn(const Main& game) {
-    const int n = game.boardSize;
-    if (game.flowX < 1 || game.flowX > n || game.flowY < 1 || game.flowY > n) return false;
-    return game.board(game.flowX, game.flowY).id != kEmptyId;
+    const GameState& s = game.state();
+    const int n = s.boardSize;
+    if (s.flowX < 1 || s.flowX > n || s.flowY < 1 || s.flowY > n) return false;
+    return s.board(s.flowX, s.flowY).id != kEmptyId;
 }
 
 }  // namespace vr::bench

@@ -4,12 +4,13 @@
 #pragma once
 
 #include "game/main_form.h"
+#include "ui/model/event_driver.h"
 
 namespace vr::bench {
 
-// Deals `level` and lays the pipeline over it, as if the player had laid
-// every piece of it. Returns the number of cells laid.
-int DealWithPipeline(Main& game, int level);
+// Deals `level`, lays the pipeline over it, as if the player had laid every
+// piece of it, and runs out the countdown. Returns the number of cells laid.
+int DealWithPipeline(Main& game, EventDriver& driver, int level);
 
 // True while the next tick of the water moves it along the pipeline (the
 // flow cell is on the board and holds a piece); false once it would spill.

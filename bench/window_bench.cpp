@@ -80,18 +80,16 @@ void Frame(benchmark::State& state, Samples& s, Paints& paints, Work&& work) {
 // so that no ticker or countdown tick falls into a timed frame.
 std::unique_ptr<qt::GameWindow> OpenGame() {
     auto win = std::make_unique<qt::GameWindow>(20260u);
+    win->holdClock();
     win->show();
     Draw();
-    win->driver().stop();
-    win->game().novahra_Click();
-    win->applyChanges();
+    win->click(win->model().id("novahra"));
     Draw();
     return win;
 }
 
 void Deal(qt::GameWindow& win, int level) {
-    win.game().level = static_cast<Byte>(level);
-    win.game().StartLevel();
+    win.game().EnterLevel(static_cast<Byte>(level), 5);
     win.applyChanges();
     Draw();
 }
@@ -116,14 +114,12 @@ void StartLevelOverFullBoard(benchmark::State& state, Samples& s, int) {
     auto win = OpenGame();
     Deal(*win, 100);
     Main& game = win->game();
-    WidgetModel& m = win->model();
+    const WidgetModel& m = win->model();
+    const int n = game.state().boardSize;
     Paints paints;
     for (auto _ : state) {
-        for (int i = 0; i < game.boardSize * game.boardSize; ++i) {
-            const W cell = game.pole(i);
-            if (m.tag(cell) == "x") continue;
-            m.copyPicture(cell, game.widgets().trubka[static_cast<std::size_t>(i % 9)]);
-            m.setBorder(cell, 0);
+        for (int i = 0; i < n * n; ++i) {
+            if (m.tag(game.pole(i)) != kHeld) game.LayPiece(i % n + 1, i / n + 1, i % 9);
         }
         win->applyChanges();
         Draw();
@@ -156,12 +152,12 @@ void FlowTick(benchmark::State& state, Samples& s, int) {
     Paints paints;
     for (auto _ : state) {
         if (!WaterGoesOn(game)) {
-            DealWithPipeline(game, 100);
+            DealWithPipeline(game, win->driver(), 100);
             win->applyChanges();
             Draw();
         }
         Frame(state, s, paints, [&] {
-            game.tok_Timer();
+            win->driver().tick(game.widgets().tok);
             win->applyChanges();
             Draw();
         });

@@ -56,7 +56,7 @@ void Main::tok_Timer() {
         m_.copyPicture(cell, w_.voda[r.id]);
         return;
     }
-    if (prevX == (n + 1) / 2 && prevY == n) {
+    if (prevX == InletColumn(n) && prevY == n) {
         m_.copyPicture(cell, w_.pzed[1]);
         return;
     }

@@ -37,10 +37,10 @@ FormWidgets::FormWidgets(const WidgetModel& m)
     for (int i = 0; i < 2; ++i) pzed[i] = m.id("pzed", i);
 }
 
-Main::Main(WidgetModel& model, EventDriver& driver, Random& random, Platform& platform)
-    : m_(model), driver_(driver), rnd_(random), platform_(platform), w_(model) {
-    const int cells = m_.memberCount("pole");
-    for (int i = 0; i < cells; ++i) pole_.push_back(m_.id("pole", i));
+Main::Main(WidgetModel& model, Random& random, Platform& platform)
+    : m_(model), rnd_(random), platform_(platform), w_(model) {
+    const int members = m_.memberCount("pole");
+    for (int i = 0; i < members; ++i) pole_.push_back(m_.id("pole", i));
     BindEvents();
 }
 
@@ -78,11 +78,6 @@ void Main::Form_Load() {
     dselStep = 0;
     textStep = 0;
     InitPieces();
-}
-
-void Main::EnableBoard(bool enabled) {
-    for (int i = 1; i <= 4; ++i) m_.enable(w_.nabidka[i], enabled);
-    for (W cell : pole_) m_.enable(cell, enabled);
 }
 
 }  // namespace vr

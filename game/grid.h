@@ -17,7 +17,6 @@ public:
         return cells_[(y - 1) * kTableSide + (x - 1)];
     }
     const T& operator()(int x, int y) const { return const_cast<Grid&>(*this)(x, y); }
-    void fill(const T& v) { cells_.fill(v); }
 
 private:
     std::array<T, kTableSide * kTableSide> cells_{};

@@ -81,7 +81,7 @@ void Main::StartLevel() {
         m_.setPicture(pole(i), kNoPicture);
     }
 
-    const int m = (n + 1) / 2;
+    const int m = InletColumn(n);
     flowX = static_cast<Byte>(m);
     flowY = static_cast<Byte>(n);
     prevY = static_cast<Byte>(n + 1);

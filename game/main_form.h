@@ -1,11 +1,12 @@
 // The game window `main`: its variables (the game-state record), its event
 // handlers and its private procedures. Plain C++: it drives the view only
 // through the widget model's operations, and learns of time only through
-// timer ticks.
+// timer ticks. Only Main writes the game state; everyone else reads it
+// through state().
 //
-// The handlers live in the files of their subsystem: game/ (pieces, start-up,
-// dealing, laying, countdown, flow, outcome), story/ (intermezzos, choices,
-// outro), ui/ (menu, help and pause, the ticker, the banner).
+// Clicks and ticks reach the handlers through the widget model: BindEvents
+// (game/form_load.cpp) binds each handler to its widget's name, and the
+// event driver delivers an event only where the model's rule lets it.
 #pragma once
 
 #include <memory>
@@ -15,7 +16,6 @@
 #include "game/piece.h"
 #include "game/random.h"
 #include "game/types.h"
-#include "ui/model/event_driver.h"
 #include "ui/model/platform.h"
 #include "ui/model/widget_model.h"
 
@@ -59,29 +59,61 @@ struct FormWidgets {
     std::array<W, 2> pzed{};
 };
 
-class Main : public GameState {
+// Markers the game keeps in widgets' Tags: a held cell (the inlet, a valve,
+// a laid piece), and a countdown that waits under the pause menu.
+inline constexpr const char* kHeld = "x";
+inline constexpr const char* kCountdownPaused = "r";
+
+// The inlet lies in the middle column of the bottom row.
+constexpr int InletColumn(int boardSize) { return (boardSize + 1) / 2; }
+
+class Main : private GameState {
 public:
-    Main(WidgetModel& model, EventDriver& driver, Random& random, Platform& platform);
+    Main(WidgetModel& model, Random& random, Platform& platform);
     Main(const Main&) = delete;
     Main& operator=(const Main&) = delete;
 
-    // --- start-up ---
+    // The window's load event, before any other event (game/form_load.cpp).
     void Form_Load();
+
+    // --- ways in for the tests, the tools and the benchmarks; the game itself
+    // is played only through clicks and ticks ---
+    // A new game dealt straight at `level` with `lives`, as if the levels
+    // before it had been played (the flow keeps its normal pace).
+    void EnterLevel(Byte level, Byte lives);
+    // Lays pipe piece `id` (0..8) on the cell (x, y) of the board in play,
+    // as a click with that piece selected would; the offer is untouched.
+    void LayPiece(int x, int y, int id);
+
+    const GameState& state() const { return *this; }
+    // The cell widget pole(i), i below the member count.
+    W pole(int i) const { return pole_[static_cast<std::size_t>(i)]; }
+    int poleCount() const { return static_cast<int>(pole_.size()); }
+    const FormWidgets& widgets() const { return w_; }
+
+private:
+    // --- start-up: game/form_load.cpp, game/pieces.cpp ---
+    void BindEvents();
     void InitPieces();
 
-    // --- dealing a level, laying pieces ---
+    // --- dealing a level: game/level_setup.cpp ---
     void novahra_Click();
+    void NewGame();  // what "Nová Hra" resets before level 1 is dealt
     void StartLevel();
+
+    // --- laying pieces: game/placement.cpp ---
     void nabidka_Click(Integer Index);
     void pole_Click(Integer Index);
+    void Lay(int x, int y, const Piece& piece, W picture);
+    void HoldCell(W cell, W picture);  // a cell that takes no more pieces
 
-    // --- the water ---
+    // --- the water: game/countdown.cpp, game/flow.cpp, game/outcome.cpp ---
     void countdowntimer_Timer();
     void tok_Timer();
     void Spill();
     void WinLevel();
 
-    // --- the story ---
+    // --- the story: story/intermezzo.cpp, story/choices.cpp, story/outro.cpp ---
     void ShowIntermezzo(Byte number);
     void EndIntermezzo();
     void inter1_Click();
@@ -89,8 +121,9 @@ public:
     void interok_Click();
     void ShowOutro();
     void EndOutro();
+    void HoldForStory();  // the menu button, the offer and the board wait
 
-    // --- menu, help and pause ---
+    // --- menu, help and pause: ui/menu.cpp ---
     void menu_Click();
     void pokracovat_Click();
     void help_Click();
@@ -98,37 +131,15 @@ public:
     void ukoncit_Click();
     void dsel_Click(Integer Index);
     void Image1_Click();
+    void RaiseMenu();  // the main menu over a board that takes no clicks
+    void EnableBoard(bool enabled);  // nabidka(1..4) and every pole member
 
-    // --- the ticker and the banner ---
+    // --- the ticker: ui/ticker.cpp; the banner: ui/banner.cpp ---
     void texttimer_Timer();
     void ZKbaner_Click();
     void iexplore_OnQuit();
 
-    // --- ways in for the tests, the tools and the benchmarks; the game itself
-    // is played only through clicks and ticks ---
-    // A new game dealt straight at `level` with `lives`, as if the levels
-    // before it had been played (the flow keeps its normal pace).
-    void EnterLevel(Byte level, Byte lives);
-    // Lays pipe piece `id` (0..8) on the empty cell (x, y) of the board in
-    // play, as a click with that piece selected would; the offer is untouched.
-    void LayPiece(int x, int y, int id);
-
-    // The cell widget pole(i), i below the member count.
-    W pole(int i) const { return pole_[static_cast<std::size_t>(i)]; }
-    int poleCount() const { return static_cast<int>(pole_.size()); }
-
-    WidgetModel& view() { return m_; }
-    const FormWidgets& widgets() const { return w_; }
-
-private:
-    void BindEvents();
-    void NewGame();  // what "Nová Hra" resets before the first level is dealt
-    void HoldCell(W cell, W picture);  // a cell that takes no more pieces
-    void Lay(int x, int y, const Piece& piece, W picture);
-    void EnableBoard(bool enabled);  // nabidka(1..4) and every pole member
-
     WidgetModel& m_;
-    EventDriver& driver_;
     Random& rnd_;
     Platform& platform_;
     FormWidgets w_;

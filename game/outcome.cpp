@@ -11,9 +11,7 @@ void Main::Spill() {
     // Game over: the board stays on screen with its water, under the menu.
     m_.enable(w_.pokracovat, false);
     m_.enable(w_.tok, false);
-    EnableBoard(false);
-    m_.enable(w_.ZKbaner, true);
-    m_.show(w_.menufrm, true);
+    RaiseMenu();
 }
 
 void Main::WinLevel() {

@@ -35,7 +35,7 @@ void Main::Lay(int x, int y, const Piece& piece, W picture) {
 void Main::HoldCell(W cell, W picture) {
     m_.copyPicture(cell, picture);
     m_.enable(cell, false);
-    m_.setTag(cell, "x");
+    m_.setTag(cell, kHeld);
     m_.setBorder(cell, 0);
 }
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <random>
 
 namespace vr {
@@ -26,23 +25,6 @@ public:
 
 private:
     std::mt19937 engine_;
-};
-
-// For tests: hands out exactly the draws it was given, in order, and stops
-// the test loudly when the game asks for one more than scripted.
-class ScriptedRandom : public Random {
-public:
-    ScriptedRandom() = default;
-    ScriptedRandom(std::initializer_list<double> draws) : draws_(draws) {}
-    void push(double r) { draws_.push_back(r); }
-    void seed(std::uint32_t) override {}
-    double next() override;
-    std::size_t left() const { return draws_.size(); }
-    std::uint64_t drawn() const { return drawn_; }
-
-private:
-    std::deque<double> draws_;
-    std::uint64_t drawn_ = 0;
 };
 
 }  // namespace vr

@@ -29,8 +29,7 @@ const Screen kScreens[10] = {
 }  // namespace
 
 void Main::ShowIntermezzo(Byte number) {
-    m_.enable(w_.menu, false);
-    EnableBoard(false);
+    HoldForStory();
     if (number == 1 && intermezzo1Shown) {
         EndIntermezzo();
         return;
@@ -58,6 +57,12 @@ void Main::ShowIntermezzo(Byte number) {
     m_.show(w_.interfrm, true);
     // Grandmother's screen skips level 80: she sits on its outlet.
     if (number == 8) level = static_cast<Byte>(level + 1);
+}
+
+// While a story screen is up only its buttons respond.
+void Main::HoldForStory() {
+    m_.enable(w_.menu, false);
+    EnableBoard(false);
 }
 
 void Main::EndIntermezzo() {

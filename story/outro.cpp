@@ -3,8 +3,7 @@
 namespace vr {
 
 void Main::ShowOutro() {
-    m_.enable(w_.menu, false);
-    EnableBoard(false);
+    HoldForStory();
     m_.setCaption(w_.nadpis5, "Outro aneb Výborná kachna");
     m_.show(m_.id("intertext", 10), true);
     m_.show(w_.interok, true);
@@ -18,9 +17,7 @@ void Main::EndOutro() {
     m_.show(w_.interfrm, false);
     m_.enable(w_.menu, true);
     m_.enable(w_.pokracovat, false);
-    EnableBoard(false);
-    m_.enable(w_.ZKbaner, true);
-    m_.show(w_.menufrm, true);
+    RaiseMenu();
 }
 
 }  // namespace vr

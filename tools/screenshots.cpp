@@ -9,6 +9,8 @@
 #include <QPixmap>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "ui/qt/game_window.h"
 #include "ui/design/ticker_table.h"
@@ -17,12 +19,21 @@ namespace {
 
 using vr::qt::GameWindow;
 
+// A window whose clock moves only when a timer is ticked by hand.
+std::unique_ptr<GameWindow> Open(std::unique_ptr<vr::Random> chance = nullptr) {
+    auto win = chance ? std::make_unique<GameWindow>(std::move(chance)) : std::make_unique<GameWindow>(20261207u);
+    win->holdClock();
+    return win;
+}
+
+void Tick(GameWindow& win, const char* timer) { win.driver().tick(win.model().id(timer)); }
+
 // The ticker line typed to its end, as it stands for five seconds.
 void TypeTicker(GameWindow& win) {
     const auto& steps = vr::TickerSteps();
     do {
-        win.game().texttimer_Timer();
-    } while (!steps[static_cast<std::size_t>(win.game().textStep)].clear);
+        Tick(win, "texttimer");
+    } while (!steps[static_cast<std::size_t>(win.game().state().textStep)].clear);
 }
 
 bool Save(GameWindow& win, const QString& dir, const char* name) {
@@ -38,7 +49,7 @@ bool Save(GameWindow& win, const QString& dir, const char* name) {
 // cell of the inlet's column below the first valve it meets; pieces that do
 // not fit go beside it, as a player would throw them away.
 void LayPipeUp(GameWindow& win) {
-    vr::Main& g = win.game();
+    const vr::GameState& g = win.game().state();
     vr::WidgetModel& m = win.model();
     const int n = g.boardSize, mid = (n + 1) / 2;
     int spare = 0;
@@ -67,14 +78,34 @@ void LayPipeUp(GameWindow& win) {
 // A new game, moved on to `level`.
 void DealLevel(GameWindow& win, int level) {
     win.click(win.model().id("novahra"));
-    win.game().level = static_cast<vr::Byte>(level);
-    win.game().StartLevel();
+    win.game().EnterLevel(static_cast<vr::Byte>(level), 5);
 }
 
 // Counts down until the water is let go.
 void RunOutCountdown(GameWindow& win) {
     const vr::W tok = win.model().id("tok");
-    for (int i = 0; i < 500 && !win.model().isEnabled(tok); ++i) win.game().countdowntimer_Timer();
+    for (int i = 0; i < 500 && !win.model().isEnabled(tok); ++i) Tick(win, "countdowntimer");
+}
+
+// The game's chance, but the first draws are the given ones.
+class Dealt : public vr::SeededRandom {
+public:
+    explicit Dealt(std::vector<double> draws) : SeededRandom(20261207u), draws_(std::move(draws)) {}
+    void seed(std::uint32_t) override {}
+    double next() override { return next_ < draws_.size() ? draws_[next_++] : SeededRandom::next(); }
+
+private:
+    std::vector<double> draws_;
+    std::size_t next_ = 0;
+};
+
+// The draws of a level-9 deal of 7 x 7 with one valve, straight up and down,
+// two rows above the inlet: the other 36 tries land on it again and are
+// refused, the last of them over the try limit.
+std::vector<double> OneValveAtLevel9() {
+    std::vector<double> d{0.5, 0.7, 0.25};
+    for (int i = 0; i < 36; ++i) d.insert(d.end(), {0.5, 0.7});
+    return d;
 }
 
 }  // namespace
@@ -87,35 +118,33 @@ int main(int argc, char** argv) {
     bool ok = true;
 
     {
-        GameWindow win(20261207u);
-        ok &= Save(win, dir, "menu.png");
-        win.click(win.model().id("help"));
-        ok &= Save(win, dir, "help.png");
+        auto win = Open();
+        ok &= Save(*win, dir, "menu.png");
+        win->click(win->model().id("help"));
+        ok &= Save(*win, dir, "help.png");
     }
     {
-        GameWindow win(20261207u);
-        win.click(win.model().id("novahra"));
-        LayPipeUp(win);
-        RunOutCountdown(win);
-        for (int i = 0; i < 3; ++i) win.game().tok_Timer();  // three steps of the water
-        ok &= Save(win, dir, "level-1.png");
+        auto win = Open();
+        win->click(win->model().id("novahra"));
+        LayPipeUp(*win);
+        RunOutCountdown(*win);
+        for (int i = 0; i < 3; ++i) Tick(*win, "tok");  // three steps of the water
+        ok &= Save(*win, dir, "level-1.png");
     }
     {
-        GameWindow win(20261207u);
-        DealLevel(win, 100);
-        for (int i = 0; i < 3; ++i) win.game().countdowntimer_Timer();
-        ok &= Save(win, dir, "level-100.png");
+        auto win = Open();
+        DealLevel(*win, 100);
+        for (int i = 0; i < 3; ++i) Tick(*win, "countdowntimer");
+        ok &= Save(*win, dir, "level-100.png");
     }
     {
-        // The board of level 9 with its countdown run out, as when the
-        // water has passed its last valve.
-        GameWindow win(20261207u);
-        DealLevel(win, 9);
-        RunOutCountdown(win);
-        win.model().enable(win.model().id("tok"), false);
-        win.game().level = 10;
-        win.game().ShowIntermezzo(1);
-        ok &= Save(win, dir, "intermezzo-1.png");
+        // Level 9 won: the water has passed its valve.
+        auto win = Open(std::make_unique<Dealt>(OneValveAtLevel9()));
+        win->game().EnterLevel(9, 5);
+        win->game().LayPiece(4, 6, 1);
+        RunOutCountdown(*win);
+        for (int i = 0; i < 3; ++i) Tick(*win, "tok");
+        ok &= Save(*win, dir, "intermezzo-1.png");
     }
     return ok ? 0 : 1;
 }

@@ -5,19 +5,28 @@ namespace vr {
 void Main::menu_Click() {
     if (m_.isEnabled(w_.countdowntimer)) {
         m_.enable(w_.countdowntimer, false);
-        m_.setTag(w_.countdowntimer, "r");
+        m_.setTag(w_.countdowntimer, kCountdownPaused);
     } else {
         m_.enable(w_.tok, false);
     }
+    RaiseMenu();
+}
+
+void Main::RaiseMenu() {
     EnableBoard(false);
     m_.enable(w_.ZKbaner, true);
     m_.show(w_.menufrm, true);
 }
 
+void Main::EnableBoard(bool enabled) {
+    for (int i = 1; i <= 4; ++i) m_.enable(w_.nabidka[i], enabled);
+    for (W cell : pole_) m_.enable(cell, enabled);
+}
+
 void Main::pokracovat_Click() {
     m_.show(w_.menufrm, false);
     m_.enable(w_.ZKbaner, false);
-    if (m_.tag(w_.countdowntimer) != "r") {
+    if (m_.tag(w_.countdowntimer) != kCountdownPaused) {
         m_.enable(w_.tok, true);
     } else {
         m_.enable(w_.countdowntimer, true);
@@ -25,7 +34,7 @@ void Main::pokracovat_Click() {
     }
     for (int i = 1; i <= 4; ++i) m_.enable(w_.nabidka[i], true);
     for (W cell : pole_) {
-        if (m_.tag(cell) != "x") m_.enable(cell, true);
+        if (m_.tag(cell) != kHeld) m_.enable(cell, true);
     }
 }
 
@@ -39,10 +48,7 @@ void Main::napok_Click() {
     m_.enable(w_.menufrm, true);
 }
 
-void Main::ukoncit_Click() {
-    driver_.stop();
-    platform_.quit();
-}
+void Main::ukoncit_Click() { platform_.quit(); }
 
 void Main::dsel_Click(Integer Index) {
     // The secret sequence on the credit line: 3, 1, 4, 0, 2.

@@ -31,14 +31,14 @@ TEST(Banner, TakesClicksExactlyWhileTheMenuIsUp) {
 
 TEST(Banner, EachClickOpensANewBrowserOnTheHomePage) {
     Game g;
-    EXPECT_EQ(g.main->iexplore, nullptr);
+    EXPECT_EQ(g.main->state().iexplore, nullptr);
     for (std::size_t n = 1; n <= 2; ++n) {
         ASSERT_TRUE(g.click("ZKbaner"));
         ASSERT_EQ(g.platform.browsers.size(), n);
         const auto& b = g.platform.browsers.back();
         EXPECT_TRUE(b->shown);
         EXPECT_EQ(b->visited, std::vector<std::string>{"https://www.zabavklub.cz/"});
-        EXPECT_EQ(g.main->iexplore, b);
+        EXPECT_EQ(g.main->state().iexplore, b);
     }
     EXPECT_EQ(g.platform.browsers[0]->visited.size(), 1u);  // the first one is left alone
 }
@@ -48,7 +48,7 @@ TEST(Banner, WithoutABrowserAClickChangesNothingButSendsTheLastOneHome) {
     g.platform.browserAvailable = false;
     const auto before = Screen(g);
     EXPECT_TRUE(g.click("ZKbaner"));
-    EXPECT_EQ(g.main->iexplore, nullptr);
+    EXPECT_EQ(g.main->state().iexplore, nullptr);
     EXPECT_EQ(Screen(g), before);
 
     g.platform.browserAvailable = true;
@@ -56,7 +56,7 @@ TEST(Banner, WithoutABrowserAClickChangesNothingButSendsTheLastOneHome) {
     g.platform.browserAvailable = false;
     ASSERT_TRUE(g.click("ZKbaner"));
     ASSERT_EQ(g.platform.browsers.size(), 1u);
-    EXPECT_EQ(g.main->iexplore, g.platform.browsers[0]);
+    EXPECT_EQ(g.main->state().iexplore, g.platform.browsers[0]);
     EXPECT_EQ(g.platform.browsers[0]->visited.size(), 2u);
     NewScriptedGame(g);  // the game goes on
 }
@@ -70,15 +70,15 @@ TEST(Banner, OnlyTheMostRecentBrowserClosingLetsGo) {
     ASSERT_TRUE(first->onQuit);
     ASSERT_TRUE(second->onQuit);
     first->onQuit();
-    EXPECT_EQ(g.main->iexplore, second);
+    EXPECT_EQ(g.main->state().iexplore, second);
     second->onQuit();
-    EXPECT_EQ(g.main->iexplore, nullptr);
+    EXPECT_EQ(g.main->state().iexplore, nullptr);
     first->onQuit();  // late news of an old browser changes nothing
-    EXPECT_EQ(g.main->iexplore, nullptr);
+    EXPECT_EQ(g.main->state().iexplore, nullptr);
 
     ASSERT_TRUE(g.click("ZKbaner"));  // a browser opened after that is followed again
     first->onQuit();
-    EXPECT_EQ(g.main->iexplore, g.platform.browsers[2]);
+    EXPECT_EQ(g.main->state().iexplore, g.platform.browsers[2]);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <random>
 #include <string>
 
+#include <gtest/gtest.h>
+
 namespace vr::test {
 namespace {
 
@@ -43,7 +45,7 @@ struct Catalogue {
 
     explicit Catalogue(const Main& m) {
         for (int id = 0; id < 9; ++id) {
-            const Piece& p = m.pipePieces[static_cast<std::size_t>(id)];
+            const Piece& p = m.state().pipePieces[static_cast<std::size_t>(id)];
             for (int side = 1; side <= 4; ++side) {
                 if (!p.open(side)) continue;
                 const int ch = kEntryOpening[side - 1] | kExitOpening[DirOf(p.dx(side), p.dy(side))];
@@ -493,24 +495,23 @@ std::vector<int> PlayResult::LevelsPlayed() const {
 
 const BotStats& LastLevelStats() { return g_stats; }
 
-bool PlayLevel(Game& g) {
-    g_stats = BotStats{};
-    if (!Running(g, "countdowntimer") && !Running(g, "tok")) return false;
-    const std::string levelShown = g.w("levnum").caption;
-    const Main& m = *g.main;
-    const int n = m.boardSize;
-    const Catalogue cat(m);
+namespace {
+
+// The board as the player sees it, and a pipeline planned through its valves.
+Planner PlanBoard(const Game& g, const Catalogue& cat) {
+    const int n = g.main->state().boardSize;
     std::vector<Seen> seen(static_cast<std::size_t>(n * n));
     for (int c = 0; c < n * n; ++c) seen[static_cast<std::size_t>(c)] = See(g.picture(g.id("pole", c)));
-
     Planner planner(cat, n, seen);
     for (std::uint32_t variant = 0; variant < 12 && !g_stats.planned; ++variant) g_stats.planned = planner.plan(variant);
     if (g_stats.planned) {
         for (const Use& u : planner.use()) g_stats.routeCells += u.count > 0;
-        g_stats.laid = Layer(g, cat, planner, n).run();
     }
+    return planner;
+}
 
-    // Wait for the water: the level ends with a new board, a story screen or the menu.
+// Lets the water run until the level ends: true when won.
+bool WaitForTheEnd(Game& g, const std::string& levelShown) {
     bool flowing = false;
     for (;;) {
         flowing = flowing || Running(g, "tok");
@@ -520,6 +521,40 @@ bool PlayLevel(Game& g) {
     }
     if (Shown(g, "interfrm")) return true;
     return Running(g, "countdowntimer") && g.w("levnum").caption != levelShown;
+}
+
+}  // namespace
+
+bool PlayLevel(Game& g) {
+    g_stats = BotStats{};
+    if (!Running(g, "countdowntimer") && !Running(g, "tok")) return false;
+    const std::string levelShown = g.w("levnum").caption;
+    const Catalogue cat(*g.main);
+    Planner planner = PlanBoard(g, cat);
+    if (g_stats.planned) g_stats.laid = Layer(g, cat, planner, g.main->state().boardSize).run();
+    return WaitForTheEnd(g, levelShown);
+}
+
+void LayPipelineInPlace(Game& g) {
+    g_stats = BotStats{};
+    const std::string levelShown = g.w("levnum").caption;
+    const Catalogue cat(*g.main);
+    const Planner planner = PlanBoard(g, cat);
+    ASSERT_TRUE(g_stats.planned) << "no pipeline through every valve of level " << levelShown;
+    const int n = g.main->state().boardSize;
+    for (int c = 0; c < n * n; ++c) {
+        const Use& u = planner.use()[static_cast<std::size_t>(c)];
+        if (u.count == 0 || planner.seen()[static_cast<std::size_t>(c)].kind != Kind::kEmpty) continue;
+        int id = 0;
+        while (!cat.carries(id, u.channel[0]) || (u.count == 2 && !cat.carries(id, u.channel[1]))) ++id;
+        g.main->LayPiece(c % n + 1, c / n + 1, id);
+    }
+}
+
+void WinLevelInPlay(Game& g) {
+    const std::string levelShown = g.w("levnum").caption;
+    LayPipelineInPlace(g);
+    ASSERT_TRUE(WaitForTheEnd(g, levelShown)) << "level " << levelShown << " was not won";
 }
 
 PlayResult PlayGame(Game& g, const ChoicePolicy& choose) {

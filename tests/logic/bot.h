@@ -54,6 +54,13 @@ struct PlayResult {
 // outro), false when a life was lost (a new board or the game-over menu is up).
 bool PlayLevel(Game& g);
 
+// Wins the level in play at once: the pipeline the bot plans is laid in place
+// (Main::LayPiece, no piece taken from the offer, no chance drawn), then the
+// water runs through every valve. A test fails where no pipeline is found.
+void WinLevelInPlay(Game& g);
+// The same pipeline laid in place, without waiting for the water.
+void LayPipelineInPlace(Game& g);
+
 // Clicks "Nová Hra" and plays the whole game: levels with PlayLevel, story
 // screens per `choose` (then Okay on a follow-up text), until Okay on the
 // outro or the last life lost.

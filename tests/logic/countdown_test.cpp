@@ -34,7 +34,7 @@ void ExpectCountdown(Game& g, int from, const std::vector<int>& seconds, int x) 
     EXPECT_EQ(label.foreColor, kGreen);  // green again for the next level
     EXPECT_FALSE(g.w("countdowntimer").enabled);
     EXPECT_TRUE(g.w("tok").enabled);
-    const int n = g.main->boardSize;
+    const int n = g.main->state().boardSize;
     g.driver.advanceTo(dealt + 1000 * (from + 3) - 1);
     EXPECT_EQ(g.cellPicture(x, n), "pzed(0)");
     g.driver.advanceTo(dealt + 1000 * (from + 3));

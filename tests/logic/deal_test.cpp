@@ -24,7 +24,7 @@ std::vector<Valve> Spread(int n, int count) {
 }
 
 struct Size {
-    int level, n, cell, inletColumn, countdown, valves, lives;
+    int level, n, cell, inletColumn, countdown, valves;
 };
 
 void PrintTo(const Size& s, std::ostream* os) { *os << "level " << s.level; }
@@ -41,7 +41,7 @@ TEST_P(DealAt, BoardInletValvesOfferAndPanel) {
     const Main& m = *g.main;
 
     EXPECT_EQ(g.w("levnum").caption, std::to_string(s.level));
-    EXPECT_EQ(g.w("lzivotu").caption, std::to_string(s.lives));
+    EXPECT_EQ(g.w("lzivotu").caption, "5");
     EXPECT_EQ(g.w("Label2").caption, "Životů");
     EXPECT_EQ(g.w("countdown").caption, std::to_string(s.countdown));
     EXPECT_TRUE(g.w("countdown").visible);
@@ -52,13 +52,13 @@ TEST_P(DealAt, BoardInletValvesOfferAndPanel) {
 
     // N x N cells of one size from (25, 25), row by row: the inlet, the
     // valves and the empty rest.
-    ASSERT_EQ(m.boardSize, s.n);
+    ASSERT_EQ(m.state().boardSize, s.n);
     EXPECT_EQ(g.model.memberCount("pole"), s.n * s.n);  // as many as the board needs, no more
     for (int y = 1, k = 0; y <= s.n; ++y) {
         for (int x = 1; x <= s.n; ++x, ++k) {
             SCOPED_TRACE("cell (" + std::to_string(x) + ", " + std::to_string(y) + ")");
             const Widget& w = g.w("pole", k);
-            ASSERT_EQ(m.cells(x, y), g.id("pole", k));
+            ASSERT_EQ(m.state().cells(x, y), g.id("pole", k));
             EXPECT_EQ((std::array{w.left, w.top, w.width, w.height}),
                       (std::array{25 + (x - 1) * s.cell, 25 + (y - 1) * s.cell, s.cell, s.cell}));
             EXPECT_TRUE(w.visible && w.stretch);
@@ -67,12 +67,12 @@ TEST_P(DealAt, BoardInletValvesOfferAndPanel) {
                 if (v.x == x && v.y == y) want = "ventil(" + std::to_string(v.shape) + ")";
             }
             EXPECT_EQ(g.cellPicture(x, y), want);
-            EXPECT_EQ(g.model.clickable(m.cells(x, y)), want.empty());
+            EXPECT_EQ(g.model.clickable(m.state().cells(x, y)), want.empty());
             EXPECT_EQ(w.borderStyle, want.empty() ? 1 : 0);
         }
     }
-    EXPECT_EQ(m.valveCount, s.valves);
-    EXPECT_EQ(m.valvesFilled, 0);
+    EXPECT_EQ(m.state().valveCount, s.valves);
+    EXPECT_EQ(m.state().valvesFilled, 0);
 
     // The offer, nothing selected.
     const int offered[] = {0, 3, 6, 8};
@@ -80,14 +80,14 @@ TEST_P(DealAt, BoardInletValvesOfferAndPanel) {
         EXPECT_EQ(g.picture("nabidka", i), Trubka(offered[i - 1])) << i;
         EXPECT_TRUE(g.model.clickable(g.id("nabidka", i))) << i;
     }
-    EXPECT_EQ(m.selectedSlot, 0);
+    EXPECT_EQ(m.state().selectedSlot, 0);
     ExpectInStep(g);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, DealAt,
-                         ::testing::Values(Size{1, 5, 100, 3, 20, 1, 5}, Size{4, 6, 83, 3, 32, 2, 5},
-                                           Size{8, 7, 71, 4, 48, 4, 5}, Size{40, 15, 33, 8, 176, 20, 6},
-                                           Size{100, 30, 16, 15, 416, 50, 6}),
+                         ::testing::Values(Size{1, 5, 100, 3, 20, 1}, Size{4, 6, 83, 3, 32, 2},
+                                           Size{8, 7, 71, 4, 48, 4}, Size{40, 15, 33, 8, 176, 20},
+                                           Size{100, 30, 16, 15, 416, 50}),
                          [](const auto& info) { return "Level" + std::to_string(info.param.level); });
 
 using Places = std::vector<std::pair<int, int>>;
@@ -95,7 +95,7 @@ using Places = std::vector<std::pair<int, int>>;
 // The valves on the board, as (column, row).
 Places ValvesShown(const Game& g) {
     Places out;
-    const int n = g.main->boardSize;
+    const int n = g.main->state().boardSize;
     for (int y = 1; y <= n; ++y) {
         for (int x = 1; x <= n; ++x) {
             if (g.cellPicture(x, y).rfind("ventil(", 0) == 0) out.emplace_back(x, y);
@@ -132,7 +132,7 @@ TEST_P(ValvePlacement, TakesTheTriesTheRulesAllow) {
         EXPECT_EQ(g.cellPicture(v.x, v.y), "ventil(" + std::to_string(v.shape) + ")");
     }
     EXPECT_EQ(ValvesShown(g), want);
-    EXPECT_EQ(g.main->valveCount, static_cast<int>(want.size()));
+    EXPECT_EQ(g.main->state().valveCount, static_cast<int>(want.size()));
     ExpectInStep(g);
 }
 
@@ -163,14 +163,13 @@ TEST(ValvePlacement, TheRulesHoldOnEveryLevelDealtByChance) {
         auto g = LoadedAt(seconds);
         ASSERT_TRUE(g->click("novahra"));
         for (int level = 1; level <= 100; ++level) {
-            g->main->level = static_cast<Byte>(level);
-            g->main->StartLevel();
-            const int n = g->main->boardSize;
+            g->main->EnterLevel(static_cast<Byte>(level), 5);
+            const int n = g->main->state().boardSize;
             SCOPED_TRACE("level " + std::to_string(level) + " at " + std::to_string(seconds) + " s");
             const auto valves = ValvesShown(*g);
-            EXPECT_EQ(static_cast<int>(valves.size()), g->main->valveCount);
-            EXPECT_LE(g->main->valveCount, (level + 1) / 2);
-            EXPECT_GE(g->main->valveCount, 1);
+            EXPECT_EQ(static_cast<int>(valves.size()), g->main->state().valveCount);
+            EXPECT_LE(g->main->state().valveCount, (level + 1) / 2);
+            EXPECT_GE(g->main->state().valveCount, 1);
             for (auto [x, y] : valves) {
                 EXPECT_TRUE(x >= 2 && x <= n - 1 && y >= 2 && y <= n - 1) << x << ", " << y;
                 EXPECT_FALSE(x == (n + 1) / 2 && y == n - 1);

@@ -16,8 +16,8 @@ struct At {
 
 void PrintTo(const At& a, std::ostream* os) { *os << "(" << a.x << ", " << a.y << ")"; }
 
-At FlowCell(const Game& g) { return {g.main->flowX, g.main->flowY}; }
-At PrevCell(const Game& g) { return {g.main->prevX, g.main->prevY}; }
+At FlowCell(const Game& g) { return {g.main->state().flowX, g.main->state().flowY}; }
+At PrevCell(const Game& g) { return {g.main->state().prevX, g.main->state().prevY}; }
 
 void RunTo(Game& g, int tick) {
     g.driver.advanceTo(FlowTick(tick));
@@ -38,7 +38,7 @@ TEST(WaterFlow, TheWorkedExampleTickByTick) {
     EXPECT_EQ(g.cellPicture(3, 5), "pzed(1)");
     EXPECT_EQ(FlowCell(g), (At{3, 4}));
     EXPECT_EQ(PrevCell(g), (At{3, 5}));
-    EXPECT_EQ(g.main->valvesFilled, 0);
+    EXPECT_EQ(g.main->state().valvesFilled, 0);
 
     g.driver.advanceTo(FlowTick(2) - 1);
     EXPECT_EQ(g.cellPicture(3, 4), "trubka(1)");
@@ -107,9 +107,8 @@ class Pipeline : public ::testing::TestWithParam<Steps> {};
 TEST_P(Pipeline, ShowsEachPassAndLeadsOn) {
     const Steps& b = GetParam();
     Game g;
-    ReachDeal(g, b.level, b.valves, {b.chain.front().id, 0, 0, 0});
+    ReachDeal(g, b.level, b.valves, {b.chain.front().id, 0, 0, 0}, b.endsAt ? 1 : 5);
     LayChain(g, b.chain);
-    if (b.endsAt) g.main->lives = 1;
     RunCountdown(g);
     const std::int64_t released = g.model.now();
     for (const auto& [step, picture] : b.afterStep) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/main_form.h"
+#include "scripted_random.h"
 #include "ui/model/event_driver.h"
 #include "ui/design/inventory.h"
 #include "ui/model/widget_model.h"
@@ -31,7 +32,11 @@ public:
 class FakePlatform : public Platform {
 public:
     std::uint32_t secondsSinceMidnight() override { return seconds; }
-    void quit() override { ++quits; }
+    // As on the desktop, no event runs after the game has been told to end.
+    void quit() override {
+        ++quits;
+        if (driver) driver->stop();
+    }
     std::shared_ptr<Browser> createBrowser() override {
         if (!browserAvailable) return nullptr;
         auto b = std::make_shared<FakeBrowser>();
@@ -41,6 +46,7 @@ public:
     std::uint32_t seconds = 12345;
     int quits = 0;
     bool browserAvailable = true;
+    EventDriver* driver = nullptr;
     std::vector<std::shared_ptr<FakeBrowser>> browsers;
 };
 
@@ -49,7 +55,8 @@ struct Game {
     explicit Game(std::unique_ptr<Random> r = std::make_unique<ScriptedRandom>())
         : random(std::move(r)), driver(model) {
         BuildWindow(model);
-        main = std::make_unique<Main>(model, driver, *random, platform);
+        platform.driver = &driver;
+        main = std::make_unique<Main>(model, *random, platform);
         main->Form_Load();
     }
     static std::unique_ptr<Game> Seeded(std::uint32_t seed) {
@@ -66,7 +73,7 @@ struct Game {
     void advance(std::int64_t ms) { driver.advance(ms); }
     std::string picture(W w) const { return model.pictureName(model.readPicture(w)); }
     std::string picture(const std::string& name, int index = -1) const { return picture(id(name, index)); }
-    std::string cellPicture(int x, int y) const { return picture(main->cells(x, y)); }
+    std::string cellPicture(int x, int y) const { return picture(main->state().cells(x, y)); }
 
     WidgetModel model;
     std::unique_ptr<Random> random;

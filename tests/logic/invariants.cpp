@@ -29,13 +29,13 @@ struct Passes {
 // Follows the water through the board records from the inlet to the current
 // flow position; "" when it gets there.
 std::string TraceWater(const Main& m, std::vector<Passes>& passes) {
-    const int n = m.boardSize;
+    const int n = m.state().boardSize;
     const int mid = (n + 1) / 2;
     int x = mid, y = n, px = mid, py = n + 1;
     for (int step = 0; step <= 2 * n * n + 2; ++step) {
-        if (x == m.flowX && y == m.flowY && px == m.prevX && py == m.prevY) return "";
+        if (x == m.state().flowX && y == m.state().flowY && px == m.state().prevX && py == m.state().prevY) return "";
         if (x < 1 || x > n || y < 1 || y > n) break;
-        const Piece& here = m.board(x, y);
+        const Piece& here = m.state().board(x, y);
         if (here.id == kEmptyId) break;
         const int side = px < x ? kFromLeft : x < px ? kFromRight : py < y ? kFromAbove : kFromBelow;
         const int dx = here.dx(side), dy = here.dy(side);
@@ -50,13 +50,13 @@ std::string TraceWater(const Main& m, std::vector<Passes>& passes) {
         x += dx;
         y += dy;
     }
-    return "the water stands at " + At(m.flowX, m.flowY) + " (from " + At(m.prevX, m.prevY) +
+    return "the water stands at " + At(m.state().flowX, m.state().flowY) + " (from " + At(m.state().prevX, m.state().prevY) +
            "), where the pipes from the inlet do not lead";
 }
 
 std::string ExpectedPicture(const Main& m, int x, int y, const Passes& p) {
-    const Piece& r = m.board(x, y);
-    const int n = m.boardSize;
+    const Piece& r = m.state().board(x, y);
+    const int n = m.state().boardSize;
     if (r.id == kEmptyId) return "";
     if (r.isValve && x == (n + 1) / 2 && y == n) return p.count ? "pzed(1)" : "pzed(0)";
     if (r.isValve) return Indexed(p.count ? "ventilvoda" : "ventil", r.id);
@@ -68,7 +68,7 @@ std::string ExpectedPicture(const Main& m, int x, int y, const Passes& p) {
 std::string BoardViolation(const Game& g) {
     const Main& m = *g.main;
     const WidgetModel& v = g.model;
-    const int n = m.boardSize;
+    const int n = m.state().boardSize;
     const bool playing = !v.isVisible(v.id("menufrm")) && !v.isVisible(v.id("interfrm"));
     std::vector<Passes> passes(static_cast<std::size_t>(n * n));
     if (std::string broken = TraceWater(m, passes); !broken.empty()) return broken;
@@ -76,18 +76,18 @@ std::string BoardViolation(const Game& g) {
     for (int y = 1; y <= n; ++y) {
         for (int x = 1; x <= n; ++x) {
             const int k = (y - 1) * n + (x - 1);
-            const W cell = m.cells(x, y);
+            const W cell = m.state().cells(x, y);
             if (k >= m.poleCount() || cell != m.pole(k)) return "cell " + At(x, y) + " is not pole(" + std::to_string(k) + ")";
             const Widget& w = v.at(cell);
             if (!w.visible) return "cell " + At(x, y) + " hidden";
             if (w.left != 25 + (x - 1) * c || w.top != 25 + (y - 1) * c || w.width != c || w.height != c)
                 return "cell " + At(x, y) + " out of place";
-            const bool held = m.board(x, y).id != kEmptyId;
+            const bool held = m.state().board(x, y).id != kEmptyId;
             if ((w.tag == "x") != held) return "cell " + At(x, y) + (held ? " held without" : " empty with") + " Tag x";
             if (held && w.enabled) return "held cell " + At(x, y) + " takes clicks";
             if (!held && playing && !w.enabled) return "empty cell " + At(x, y) + " locked during play";
             const Passes& p = passes[static_cast<std::size_t>(k)];
-            if (m.board(x, y).twoChannel && (m.board(x, y).passedOnce != 0) != (p.count > 0))
+            if (m.state().board(x, y).twoChannel && (m.state().board(x, y).passedOnce != 0) != (p.count > 0))
                 return "passedOnce of " + At(x, y) + " does not match the water";
             const std::string want = ExpectedPicture(m, x, y, p);
             const std::string shows = g.picture(cell);
@@ -99,9 +99,9 @@ std::string BoardViolation(const Game& g) {
     }
     for (int i = 1; i <= 4; ++i) {
         const W slot = v.id("nabidka", i);
-        if (g.picture(slot) != Indexed("trubka", m.offer[static_cast<std::size_t>(i)].id))
+        if (g.picture(slot) != Indexed("trubka", m.state().offer[static_cast<std::size_t>(i)].id))
             return "offer " + std::to_string(i) + " shows another piece than its slot holds";
-        if (v.border(slot) != (i == m.selectedSlot ? 1 : 0)) return "frame of offer " + std::to_string(i);
+        if (v.border(slot) != (i == m.state().selectedSlot ? 1 : 0)) return "frame of offer " + std::to_string(i);
     }
     return "";
 }
@@ -125,13 +125,13 @@ std::string ScreenViolation(const Game& g) {
 
 std::string FirstViolation(const Game& g) {
     if (std::string broken = ScreenViolation(g); !broken.empty()) return broken;
-    if (g.main->boardSize > 0) return BoardViolation(g);
+    if (g.main->state().boardSize > 0) return BoardViolation(g);
     return "";
 }
 
 void ExpectInStep(const Game& g) {
     const std::string broken = FirstViolation(g);
-    if (!broken.empty()) ADD_FAILURE() << "level " << int(g.main->level) << ": " << broken;
+    if (!broken.empty()) ADD_FAILURE() << "level " << int(g.main->state().level) << ": " << broken;
 }
 
 }  // namespace vr::test

@@ -131,7 +131,7 @@ TEST(Help, FromTheStartMenuLocksTheMenuAndDselIgnoresClicks) {
     EXPECT_TRUE(g.model.clickable(g.id("novahra")));
     EXPECT_FALSE(g.model.clickable(g.id("pokracovat")));  // still no game to continue
     ClickDsel(g, {3});
-    EXPECT_EQ(g.main->dselStep, 1);
+    EXPECT_EQ(g.main->state().dselStep, 1);
 }
 
 TEST(Credits, TheSequence31402ShowsThePictureAndOthersDoNot) {
@@ -140,7 +140,7 @@ TEST(Credits, TheSequence31402ShowsThePictureAndOthersDoNot) {
     EXPECT_FALSE(g.w("dframe").visible);
     ClickDsel(g, {2});
     EXPECT_TRUE(g.w("dframe").visible);
-    EXPECT_EQ(g.main->dselStep, 0);
+    EXPECT_EQ(g.main->state().dselStep, 0);
     ASSERT_TRUE(g.click("Image1"));
     EXPECT_FALSE(g.w("dframe").visible);
     EXPECT_FALSE(g.click("Image1"));
@@ -148,10 +148,10 @@ TEST(Credits, TheSequence31402ShowsThePictureAndOthersDoNot) {
     // A broken sequence must start again with 3: the rest alone does not count.
     for (auto broken : {std::initializer_list<int>{3, 1, 3}, {3, 3}, {3, 1, 4, 4}}) {
         ClickDsel(g, broken);
-        EXPECT_EQ(g.main->dselStep, 0);
+        EXPECT_EQ(g.main->state().dselStep, 0);
         ClickDsel(g, {1, 4, 0, 2});
         EXPECT_FALSE(g.w("dframe").visible);
-        EXPECT_EQ(g.main->dselStep, 0);
+        EXPECT_EQ(g.main->state().dselStep, 0);
     }
     ClickDsel(g, {2});  // a lone 2
     EXPECT_FALSE(g.w("dframe").visible);

@@ -33,7 +33,7 @@ public:
             if (roll < 2 && playing) {
                 // Now and then a level played to its end, so the monkey also
                 // sees the later levels and the story screens.
-                what << "bot plays level " << int(g.main->level) << (PlayLevel(g) ? ": won" : ": lost");
+                what << "bot plays level " << int(g.main->state().level) << (PlayLevel(g) ? ": won" : ": lost");
                 ++botLevels_;
             } else if (roll < 60) {
                 targets.clear();
@@ -83,9 +83,9 @@ private:
         Game& g = *game_;
         const Main& m = *g.main;
         const WidgetModel& v = g.model;
-        if (m.level > deepest_) deepest_ = m.level;
-        if (m.level > 101) return "level " + std::to_string(m.level);
-        if (m.lives > 21) return "lives " + std::to_string(m.lives);
+        if (m.state().level > deepest_) deepest_ = m.state().level;
+        if (m.state().level > 101) return "level " + std::to_string(m.state().level);
+        if (m.state().lives > 21) return "lives " + std::to_string(m.state().lives);
         const bool paused = v.isVisible(v.id("menufrm")) && !v.isEnabled(v.id("countdowntimer"));
         if (v.tag(v.id("countdowntimer")) == "r" && !paused) return "pause mark outside a paused countdown";
         return FirstViolation(g);

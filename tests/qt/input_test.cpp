@@ -70,7 +70,7 @@ TEST_F(Input, SecondPressOfADoubleClickOnARevealedWidgetIsNoClick) {
     clickOn(id("menu"));
     const QPoint resume = rectOf(id("pokracovat")).center();
     W beneath = kNoWidget;
-    for (W cell : {win->game().cells(3, 3), win->game().cells(3, 2), win->game().cells(2, 3)}) {
+    for (W cell : {win->game().state().cells(3, 3), win->game().state().cells(3, 2), win->game().state().cells(2, 3)}) {
         if (rectOf(cell).contains(resume)) beneath = cell;
     }
     ASSERT_NE(beneath, kNoWidget);
@@ -106,7 +106,7 @@ TEST_F(Input, KeyboardDoesNothing) {
         }
     }
     EXPECT_TRUE(at(id("menufrm")).visible);
-    EXPECT_EQ(win->game().level, 0);
+    EXPECT_EQ(win->game().state().level, 0);
     EXPECT_TRUE(win->isVisible());
 }
 

@@ -66,11 +66,11 @@ TEST_F(Render, NewGameShowsTheBoardWithoutRebuildingTheWindow) {
 
     for (W w = 0; w < static_cast<W>(before.size()); ++w) EXPECT_EQ(win->view(w), before[w]) << at(w).name;
     const Main& game = win->game();
-    ASSERT_EQ(game.boardSize, 5);
+    ASSERT_EQ(game.state().boardSize, 5);
     EXPECT_FALSE(is(img, {158, 222}, kPanel)) << "the menu is gone";
     for (int y = 1; y <= 5; ++y) {
         for (int x = 1; x <= 5; ++x) {
-            const W cell = game.cells(x, y);
+            const W cell = game.state().cells(x, y);
             ASSERT_NE(win->view(cell), nullptr);
             const QRect r = rectOf(cell);
             EXPECT_EQ(r, QRect(at(cell).left, at(cell).top, at(cell).width, at(cell).height));
@@ -83,7 +83,7 @@ TEST_F(Render, NewGameShowsTheBoardWithoutRebuildingTheWindow) {
             }
         }
     }
-    EXPECT_FALSE(is(start, rectOf(game.cells(1, 1)).topLeft(), 0x000000));
+    EXPECT_FALSE(is(start, rectOf(game.state().cells(1, 1)).topLeft(), 0x000000));
     for (int i = 1; i <= 4; ++i) EXPECT_GT(countOther(img, rectOf(id("nabidka", i)), kBack), 1000) << "a pipe in " << i;
     EXPECT_GT(count(img, rectOf(id("countdown")), 0x00c000), 100) << "the countdown over the level read-out";
 }
@@ -109,7 +109,7 @@ TEST_F(Render, PanelsLieOverTheBoardAndLabelsUnderTheirClickTargets) {
     clickOn(id("novahra"));
     clickOn(id("menu"));
     ASSERT_TRUE(at(id("menufrm")).visible);
-    const W cell = win->game().cells(3, 3);
+    const W cell = win->game().state().cells(3, 3);
     const QRect r = rectOf(cell).intersected(rectOf(id("menufrm")));
     ASSERT_FALSE(r.isEmpty());
     EXPECT_NE(topmost(r.center()), cell);
@@ -123,8 +123,7 @@ TEST_F(Render, ThirtyByThirtyBoardIsDealtAndDrawnQuickly) {
     const auto deal = [&] {
         QElapsedTimer t;
         t.start();
-        game.level = 100;
-        game.StartLevel();
+        game.EnterLevel(100, 5);
         win->applyChanges();
         win->repaint();
         return t.elapsed();
@@ -136,12 +135,12 @@ TEST_F(Render, ThirtyByThirtyBoardIsDealtAndDrawnQuickly) {
     EXPECT_LT(first, 3000);
     EXPECT_LT(again, 1500);
 
-    ASSERT_EQ(game.boardSize, 30);
+    ASSERT_EQ(game.state().boardSize, 30);
     const QImage img = shot();
     int framed = 0, pictured = 0;
     for (int y = 1; y <= 30; ++y) {
         for (int x = 1; x <= 30; ++x) {
-            const W cell = game.cells(x, y);
+            const W cell = game.state().cells(x, y);
             const QRect r = rectOf(cell);
             ASSERT_EQ(r.size(), QSize(16, 16));
             if (at(cell).borderStyle == 1) {

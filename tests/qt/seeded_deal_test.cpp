@@ -11,7 +11,7 @@ TEST(SeededWindow, DealsTheFirstBoardThePlayScriptExpects) {
     w.show();
     QApplication::processEvents();
     const WidgetModel& m = w.model();
-    Main& g = w.game();
+    const GameState& g = w.game().state();
     auto picture = [&m](W cell) { return m.pictureName(m.readPicture(cell)); };
 
     w.click(m.id("novahra"));

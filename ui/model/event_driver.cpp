@@ -40,14 +40,24 @@ bool EventDriver::step(std::int64_t limit) {
     if (next == kNoWidget) return false;
     const std::int64_t at = model_.due(next);
     if (at > model_.now()) model_.setNow(at);
-    // The next tick is scheduled before the handler runs, so that the handler
-    // can stop its own timer or give it a new pace.
     std::int64_t from = at;
     if (realClock_ && limit - at >= model_.interval(next)) from = limit;
-    model_.rearm(next, from);
-    ++events_;
-    if (const auto& handler = model_.tickHandler(next)) handler(-1);
+    fire(next, from);
     return true;
+}
+
+bool EventDriver::tick(W timer) {
+    if (stopped_ || model_.due(timer) < 0) return false;
+    fire(timer, model_.now());
+    return true;
+}
+
+void EventDriver::fire(W timer, std::int64_t from) {
+    // The next tick is scheduled before the handler runs, so that the handler
+    // can stop its own timer or give it a new pace.
+    model_.rearm(timer, from);
+    ++events_;
+    if (const auto& handler = model_.tickHandler(timer)) handler(-1);
 }
 
 void EventDriver::advanceTo(std::int64_t t) {

@@ -26,6 +26,9 @@ public:
     void advanceTo(std::int64_t t);
     // Fires only the next due tick (if any is due by `limit`); true when one fired.
     bool step(std::int64_t limit);
+    // One tick of a running timer now, ahead of its time, the next one an
+    // interval later: for tools that draw the game at chosen moments.
+    bool tick(W timer);
 
     // The time of the next tick of any timer; -1 when none runs.
     std::int64_t nextDue() const;
@@ -42,6 +45,8 @@ public:
     std::uint64_t eventCount() const { return events_; }
 
 private:
+    void fire(W timer, std::int64_t from);
+
     WidgetModel& model_;
     bool realClock_ = false;
     bool stopped_ = false;

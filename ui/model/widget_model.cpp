@@ -24,7 +24,7 @@ W WidgetModel::add(Widget w) {
         ++a.count;
     }
     if (w.kind == Kind::Timer) timers_.push_back(handle);
-    w.dirty = kDirtyAll | kDirtyCreated;
+    w.dirty = kDirtyAll;
     const bool timerOn = w.kind == Kind::Timer && w.enabled;
     slotOf_.push_back(handlerSlot(w.name));
     widgets_.push_back(std::move(w));
@@ -126,7 +126,6 @@ void WidgetModel::setTextColor(W w, std::uint32_t color) {
     touch(w, kDirtyColor);
 }
 
-std::uint32_t WidgetModel::textColor(W w) const { return at(w).foreColor; }
 
 void WidgetModel::copyPicture(W target, W source) { setPicture(target, at(source).picture); }
 

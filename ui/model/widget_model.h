@@ -59,8 +59,7 @@ enum Dirty : std::uint32_t {
     kDirtyPicture = 1u << 4,
     kDirtyBorder = 1u << 5,
     kDirtyGeometry = 1u << 6,
-    kDirtyCreated = 1u << 7,
-    kDirtyAll = 0xffu,
+    kDirtyAll = 0x7fu,
 };
 
 struct Widget {
@@ -110,7 +109,6 @@ public:
     void setCaption(W w, std::string caption);
     const std::string& caption(W w) const;
     void setTextColor(W w, std::uint32_t color);
-    std::uint32_t textColor(W w) const;
     void copyPicture(W target, W source);
     Picture readPicture(W w) const;
     void setPicture(W w, Picture p);
@@ -158,7 +156,6 @@ public:
         std::uint32_t bits;
     };
     std::vector<Change> takeChanges();
-    bool hasChanges() const { return !changed_.empty(); }
 
 private:
     Widget& mut(W w);

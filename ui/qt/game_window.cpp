@@ -67,11 +67,13 @@ void PrepareApplication() {
     LoadGameFonts();
 }
 
-GameWindow::GameWindow(std::optional<std::uint32_t> fixedSeed)
+GameWindow::GameWindow(std::optional<std::uint32_t> fixedSeed) : GameWindow(MakeRandom(fixedSeed)) {}
+
+GameWindow::GameWindow(std::unique_ptr<Random> chance)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint),
       driver_(model_),
-      random_(MakeRandom(fixedSeed)),
+      random_(std::move(chance)),
       platform_(driver_),
       pictures_(model_) {
     clock_.start();
@@ -92,7 +94,7 @@ GameWindow::GameWindow(std::optional<std::uint32_t> fixedSeed)
 
     BuildWindow(model_);
     applyChanges();
-    main_ = std::make_unique<Main>(model_, driver_, *random_, platform_);
+    main_ = std::make_unique<Main>(model_, *random_, platform_);
     main_->Form_Load();
     applyChanges();
     arm();
@@ -113,8 +115,13 @@ QWidget* GameWindow::view(W w) const {
     return views_[static_cast<std::size_t>(w)];
 }
 
+void GameWindow::holdClock() {
+    clockHeld_ = true;
+    timer_.stop();
+}
+
 bool GameWindow::click(W w) {
-    driver_.advanceTo(clock());
+    if (!clockHeld_) driver_.advanceTo(clock());
     const bool handled = driver_.click(w);
     applyChanges();
     arm();
@@ -128,6 +135,7 @@ void GameWindow::tick() {
 }
 
 void GameWindow::arm() {
+    if (clockHeld_) return;
     const std::int64_t due = driver_.nextDue();
     if (due < 0) {
         timer_.stop();
@@ -158,7 +166,7 @@ QWidget* GameWindow::ensureView(W w) {
     if (w == kNoWidget) return this;
     if (views_.size() < model_.size()) views_.resize(model_.size(), nullptr);
     QWidget*& v = views_[static_cast<std::size_t>(w)];
-    if (!v) apply(w, kDirtyAll | kDirtyCreated);
+    if (!v) apply(w, kDirtyAll);
     return v;
 }
 

@@ -34,6 +34,8 @@ public:
     // With `fixedSeed` every run deals the same boards (for tests); the game
     // itself seeds its chance from the time of day.
     explicit GameWindow(std::optional<std::uint32_t> fixedSeed = std::nullopt);
+    // With a chance of the caller's own, which the game seeds as usual.
+    explicit GameWindow(std::unique_ptr<Random> chance);
     ~GameWindow() override;
     GameWindow(const GameWindow&) = delete;
     GameWindow& operator=(const GameWindow&) = delete;
@@ -53,6 +55,9 @@ public:
     bool click(W w);
     // Mirrors what the game changed since the last call.
     void applyChanges();
+    // The game's clock stands still: its timers tick only through
+    // driver().tick(), for tools and benchmarks that draw chosen moments.
+    void holdClock();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,6 +101,7 @@ private:
     QTimer timer_;
     W pressed_ = kNoWidget;    // the widget the held mouse button went down on
     W lastPress_ = kNoWidget;  // the widget of the latest press, to tell a double click's second press
+    bool clockHeld_ = false;
 };
 
 }  // namespace vr::qt

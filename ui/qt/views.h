@@ -22,7 +22,6 @@ QColor ToColor(std::uint32_t color);
 class MirrorView : public QWidget {
 public:
     MirrorView(const WidgetModel& model, W w, QWidget* parent);
-    W handle() const { return w_; }
 
 protected:
     const Widget& model() const { return model_.at(w_); }

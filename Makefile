@@ -22,7 +22,9 @@ run: deps configure
 	@cmake --build $(BUILD) --target vojtik-rournik
 	./$(BUILD)/vojtik-rournik
 
-build: test-deps configure
+# Everything, tests included, with warnings taken as errors.
+build: test-deps
+	@cmake -S . -B $(BUILD) -G Ninja -DVR_WERROR=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD)
 
 test: build
@@ -37,7 +39,7 @@ test-asan: test-deps
 	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --output-on-failure -j2 -LE realwindow
+		ctest --output-on-failure -j2 -LE 'realwindow|style'
 
 # The benchmarks and their table (about 5 minutes; QUICK=1: about 1).
 bench: build

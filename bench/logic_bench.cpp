@@ -5,8 +5,8 @@
 #include "bench/route.h"
 #include "bench/samples.h"
 #include "game/main_form.h"
-#include "ui/model/event_driver.h"
 #include "ui/design/inventory.h"
+#include "ui/model/event_driver.h"
 
 namespace vr::bench {
 namespace {

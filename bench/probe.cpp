@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "bench/probe_common.h"
-#include "ui/qt/game_window.h"
 #include "ui/design/ticker_table.h"
+#include "ui/qt/game_window.h"
 
 namespace {
 
@@ -36,7 +36,9 @@ void WatchTicker(vr::qt::GameWindow& window, int cycles) {
         if (!cleared) return;
         clears->push_back(std::chrono::duration<double, std::milli>(Clock::now().time_since_epoch()).count());
         const int done = static_cast<int>(clears->size()) - 1;
-        if (done > 0) std::fprintf(stderr, "  ticker cycle %d of %d: %.1f ms\n", done, cycles, clears->back() - (*clears)[done - 1]);
+        if (done > 0)
+            std::fprintf(stderr, "  ticker cycle %d of %d: %.1f ms\n", done, cycles,
+                         clears->back() - (*clears)[done - 1]);
         if (done < cycles) return;
         const double expected = vr::TickerCycleMs(vr::TickerSteps());
         double worst = (*clears)[1] - (*clears)[0];

@@ -40,7 +40,9 @@ double EpochSeconds() {
 double CpuMs() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    auto ms = [](const timeval& t) { return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) * 1e-3; };
+    auto ms = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) * 1e-3;
+    };
     return ms(u.ru_utime) + ms(u.ru_stime);
 }
 

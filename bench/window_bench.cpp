@@ -58,8 +58,7 @@ public:
     void begin() { before_ = EventCounter::get().paints; }
     void end() { timed_ += EventCounter::get().paints - before_; }
     void report(benchmark::State& state) const {
-        state.counters["paints"] =
-            benchmark::Counter(static_cast<double>(timed_), benchmark::Counter::kAvgIterations);
+        state.counters["paints"] = benchmark::Counter(static_cast<double>(timed_), benchmark::Counter::kAvgIterations);
     }
 
 private:
@@ -101,9 +100,7 @@ void StartLevelAgain(benchmark::State& state, Samples& s, int level) {
     Deal(*win, level);
     Paints paints;
     for (auto _ : state) {
-        Frame(state, s, paints, [&] {
-            Deal(*win, level);
-        });
+        Frame(state, s, paints, [&] { Deal(*win, level); });
     }
     paints.report(state);
 }
@@ -123,9 +120,7 @@ void StartLevelOverFullBoard(benchmark::State& state, Samples& s, int) {
         }
         win->applyChanges();
         Draw();
-        Frame(state, s, paints, [&] {
-            Deal(*win, 100);
-        });
+        Frame(state, s, paints, [&] { Deal(*win, 100); });
     }
     paints.report(state);
 }
@@ -135,9 +130,7 @@ void FirstDeal(benchmark::State& state, Samples& s, int level) {
     Paints paints;
     for (auto _ : state) {
         auto win = OpenGame();
-        Frame(state, s, paints, [&] {
-            Deal(*win, level);
-        });
+        Frame(state, s, paints, [&] { Deal(*win, level); });
         win.reset();
         Draw();
     }

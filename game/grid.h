@@ -19,7 +19,7 @@ public:
     const T& operator()(int x, int y) const { return const_cast<Grid&>(*this)(x, y); }
 
 private:
-    std::array<T, kTableSide * kTableSide> cells_{};
+    std::array<T, static_cast<std::size_t>(kTableSide) * kTableSide> cells_{};
 };
 
 }  // namespace vr

@@ -131,7 +131,7 @@ private:
     void ukoncit_Click();
     void dsel_Click(Integer Index);
     void Image1_Click();
-    void RaiseMenu();  // the main menu over a board that takes no clicks
+    void RaiseMenu();                // the main menu over a board that takes no clicks
     void EnableBoard(bool enabled);  // nabidka(1..4) and every pole member
 
     // --- the ticker: ui/ticker.cpp; the banner: ui/banner.cpp ---

@@ -12,15 +12,15 @@ struct Row {
 };
 
 constexpr Row kTable[9] = {
-    {{0, 0}, {0, 0}, {1, 0}, {-1, 0}, False},     // 0 straight, left-right
-    {{0, -1}, {0, 1}, {0, 0}, {0, 0}, False},     // 1 straight, top-bottom
-    {{-1, 0}, {0, 0}, {0, 1}, {0, 0}, False},     // 2 elbow, left-bottom
-    {{1, 0}, {0, 0}, {0, 0}, {0, 1}, False},      // 3 elbow, right-bottom
-    {{0, 0}, {-1, 0}, {0, -1}, {0, 0}, False},    // 4 elbow, left-top
-    {{0, 0}, {1, 0}, {0, 0}, {0, -1}, False},     // 5 elbow, right-top
-    {{0, -1}, {0, 1}, {1, 0}, {-1, 0}, True},     // 6 cross
-    {{-1, 0}, {1, 0}, {0, 1}, {0, -1}, True},     // 7 double elbow: top-right and left-bottom
-    {{1, 0}, {-1, 0}, {0, -1}, {0, 1}, True},     // 8 double elbow: top-left and right-bottom
+    {{0, 0}, {0, 0}, {1, 0}, {-1, 0}, False},   // 0 straight, left-right
+    {{0, -1}, {0, 1}, {0, 0}, {0, 0}, False},   // 1 straight, top-bottom
+    {{-1, 0}, {0, 0}, {0, 1}, {0, 0}, False},   // 2 elbow, left-bottom
+    {{1, 0}, {0, 0}, {0, 0}, {0, 1}, False},    // 3 elbow, right-bottom
+    {{0, 0}, {-1, 0}, {0, -1}, {0, 0}, False},  // 4 elbow, left-top
+    {{0, 0}, {1, 0}, {0, 0}, {0, -1}, False},   // 5 elbow, right-top
+    {{0, -1}, {0, 1}, {1, 0}, {-1, 0}, True},   // 6 cross
+    {{-1, 0}, {1, 0}, {0, 1}, {0, -1}, True},   // 7 double elbow: top-right and left-bottom
+    {{1, 0}, {-1, 0}, {0, -1}, {0, 1}, True},   // 8 double elbow: top-left and right-bottom
 };
 
 Piece FromRow(const Row& r, Byte id) {

@@ -22,10 +22,10 @@ void Main::inter1_Click() {
     m_.show(w_.inter2, false);
     m_.show(w_.interok, true);
     switch (n) {
-        case 1: level = 7; break;                                       // back to the pipes of level 7
-        case 3: m_.setInterval(w_.tok, 3000); break;                    // the water slows down
-        case 5: lives = static_cast<Byte>(lives + 5); break;            // the energy drink
-        case 7: level = static_cast<Byte>(level + 8); break;            // the repairmen build for you
+        case 1: level = 7; break;                             // back to the pipes of level 7
+        case 3: m_.setInterval(w_.tok, 3000); break;          // the water slows down
+        case 5: lives = static_cast<Byte>(lives + 5); break;  // the energy drink
+        case 7: level = static_cast<Byte>(level + 8); break;  // the repairmen build for you
         default: break;
     }
 }

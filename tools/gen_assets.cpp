@@ -55,8 +55,14 @@ QPainterPath ChannelPath(Channel c) {
         p.arcTo(r, start, sweep);
     };
     switch (c) {
-        case Channel::WestEast: p.moveTo(0, 50); p.lineTo(100, 50); break;
-        case Channel::NorthSouth: p.moveTo(50, 0); p.lineTo(50, 100); break;
+        case Channel::WestEast:
+            p.moveTo(0, 50);
+            p.lineTo(100, 50);
+            break;
+        case Channel::NorthSouth:
+            p.moveTo(50, 0);
+            p.lineTo(50, 100);
+            break;
         case Channel::NorthWest: bend(0, 0, 0, -90); break;
         case Channel::NorthEast: bend(100, 0, 180, 90); break;
         case Channel::SouthWest: bend(0, 100, 90, -90); break;
@@ -231,12 +237,12 @@ void Tiles() {
         Tile(QString("voda%1").arg(id), [id](QPainter& g) { Piece(g, id, true, true); });
     }
     // The two-channel pieces half full: 9/10 the cross, 11/12 piece 7, 13/14 piece 8.
-    Tile("voda9", [](QPainter& g) { Piece(g, 6, false, true); });    // west-east full
-    Tile("voda10", [](QPainter& g) { Piece(g, 6, true, false); });   // north-south full
-    Tile("voda11", [](QPainter& g) { Piece(g, 7, true, false); });   // north-east full
-    Tile("voda12", [](QPainter& g) { Piece(g, 7, false, true); });   // west-south full
-    Tile("voda13", [](QPainter& g) { Piece(g, 8, true, false); });   // north-west full
-    Tile("voda14", [](QPainter& g) { Piece(g, 8, false, true); });   // east-south full
+    Tile("voda9", [](QPainter& g) { Piece(g, 6, false, true); });   // west-east full
+    Tile("voda10", [](QPainter& g) { Piece(g, 6, true, false); });  // north-south full
+    Tile("voda11", [](QPainter& g) { Piece(g, 7, true, false); });  // north-east full
+    Tile("voda12", [](QPainter& g) { Piece(g, 7, false, true); });  // west-south full
+    Tile("voda13", [](QPainter& g) { Piece(g, 8, true, false); });  // north-west full
+    Tile("voda14", [](QPainter& g) { Piece(g, 8, false, true); });  // east-south full
     for (int id = 0; id < 6; ++id) {
         Tile(QString("ventil%1").arg(id), [id](QPainter& g) {
             Piece(g, id, false, false);
@@ -341,7 +347,10 @@ void Star(QPainter& g, QPointF c, double r, QColor colour) {
     for (int k = 0; k < 10; ++k) {
         const double a = -M_PI / 2 + k * M_PI / 5, rr = k % 2 ? r * 0.45 : r;
         const QPointF q = c + QPointF(std::cos(a) * rr, std::sin(a) * rr);
-        if (k == 0) p.moveTo(q); else p.lineTo(q);
+        if (k == 0)
+            p.moveTo(q);
+        else
+            p.lineTo(q);
     }
     p.closeSubpath();
     g.setPen(Qt::NoPen);

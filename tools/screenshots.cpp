@@ -12,8 +12,8 @@
 #include <memory>
 #include <vector>
 
-#include "ui/qt/game_window.h"
 #include "ui/design/ticker_table.h"
+#include "ui/qt/game_window.h"
 
 namespace {
 

@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Levels, DealAt,
                          ::testing::Values(Size{1, 5, 100, 3, 20, 1}, Size{4, 6, 83, 3, 32, 2},
                                            Size{8, 7, 71, 4, 48, 4}, Size{40, 15, 33, 8, 176, 20},
                                            Size{100, 30, 16, 15, 416, 50}),
-                         [](const auto& info) { return "Level" + std::to_string(info.param.level); });
+                         [](const auto& test) { return "Level" + std::to_string(test.param.level); });
 
 using Places = std::vector<std::pair<int, int>>;
 
@@ -154,7 +154,7 @@ std::vector<Placing> PlacingCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, ValvePlacement, ::testing::ValuesIn(PlacingCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // Every level dealt by the game's own chance at several times of day: the
 // valves keep off the outer ring, off each other's sides and off the inlet.

@@ -190,10 +190,10 @@ INSTANTIATE_TEST_SUITE_P(
               {{3, 3, 5}, {0, 4, 5}, {4, 5, 5}, {1, 5, 4}, {1, 5, 3}, {1, 5, 2}, {2, 5, 1}, {0, 4, 1},
                {3, 3, 1}, {1, 3, 2}, {7, 3, 3}, {2, 4, 3}, {4, 4, 4}, {0, 3, 4}, {5, 2, 4}, {3, 2, 3}},
               {3, 3}, {{11, "trubka(7)"}, {12, "voda(11)"}, {17, "voda(11)"}, {18, "voda(7)"}}, {3, 4}}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& test) { return test.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(TwoChannelFirstPass, Pipeline, ::testing::ValuesIn(FirstPasses()),
-                         [](const auto& info) { return info.param.name; });
+                         [](const auto& test) { return test.param.name; });
 
 }  // namespace
 }  // namespace vr::test

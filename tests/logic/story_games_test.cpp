@@ -131,7 +131,7 @@ TEST_P(WholeGame, FromTheFirstLevelToTheOutro) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryAnswer, WholeGame, ::testing::Range(0, 16),
-                         [](const auto& info) { return Name(info.param); });
+                         [](const auto& test) { return Name(test.param); });
 
 }  // namespace
 }  // namespace vr::test

@@ -88,7 +88,7 @@ TEST_P(StoryScreen, ShowsItsHeadingTextAndButtonsThenStartsTheLevel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Intermezzos, StoryScreen, ::testing::ValuesIn(kIntermezzos),
-                         [](const auto& info) { return "Intermezzo" + std::to_string(info.param.n); });
+                         [](const auto& test) { return "Intermezzo" + std::to_string(test.param.n); });
 
 // The time from the water's release to its first step.
 int FlowPace(Game& g) {

@@ -90,8 +90,8 @@ TEST_P(FixedTexts, AreWellFormedOfTheirLengthAndBeginWithTheirWords) {
     EXPECT_EQ(s.find('\0'), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(HelpAndStory, FixedTexts, ::testing::ValuesIn(kTexts), [](const auto& info) {
-    std::string name = info.param.widget;
+INSTANTIATE_TEST_SUITE_P(HelpAndStory, FixedTexts, ::testing::ValuesIn(kTexts), [](const auto& test) {
+    std::string name = test.param.widget;
     std::erase_if(name, [](unsigned char c) { return !std::isalnum(c); });
     return name;
 });

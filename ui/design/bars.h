@@ -11,7 +11,7 @@ namespace vr {
 constexpr int kBarThickness = 15;
 
 struct Bar {
-    std::string piece;  // picture name: "lajna-nw", "lajna-tee-s", "lajna-h", ...
+    std::string piece;             // picture name: "lajna-nw", "lajna-tee-s", "lajna-h", ...
     int left, top, width, height;  // pixels in the container
 };
 

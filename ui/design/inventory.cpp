@@ -33,8 +33,7 @@ public:
         return m_.add(std::move(w));
     }
 
-    W frame(const char* name, W in, int l, int t, int wd, int h, bool visible, bool enabled,
-            std::uint32_t back) {
+    W frame(const char* name, W in, int l, int t, int wd, int h, bool visible, bool enabled, std::uint32_t back) {
         Widget w;
         w.name = name;
         w.kind = Kind::Frame;
@@ -45,9 +44,8 @@ public:
         return add(std::move(w), l, t, wd, h);
     }
 
-    W label(const char* name, int index, W in, int l, int t, int wd, int h, const char* caption,
-            std::uint32_t fore, Font font, Align align, bool visible = true,
-            std::uint32_t back = kWindowBack) {
+    W label(const char* name, int index, W in, int l, int t, int wd, int h, const char* caption, std::uint32_t fore,
+            Font font, Align align, bool visible = true, std::uint32_t back = kWindowBack) {
         Widget w;
         w.name = name;
         w.index = index;
@@ -62,8 +60,7 @@ public:
         return add(std::move(w), l, t, wd, h);
     }
 
-    W button(const char* name, W in, int l, int t, int wd, int h, const char* caption,
-             bool visible, bool enabled) {
+    W button(const char* name, W in, int l, int t, int wd, int h, const char* caption, bool visible, bool enabled) {
         Widget w;
         w.name = name;
         w.kind = Kind::Button;
@@ -78,8 +75,8 @@ public:
         return add(std::move(w), l, t, wd, h);
     }
 
-    W image(const char* name, int index, W in, int l, int t, int wd, int h, const std::string& pic,
-            bool visible, bool enabled, bool stretch = false, int border = 0) {
+    W image(const char* name, int index, W in, int l, int t, int wd, int h, const std::string& pic, bool visible,
+            bool enabled, bool stretch = false, int border = 0) {
         Widget w;
         w.name = name;
         w.index = index;
@@ -93,8 +90,7 @@ public:
         return add(std::move(w), l, t, wd, h);
     }
 
-    W textBox(const char* name, int index, W in, int l, int t, int wd, int h, std::string text,
-              bool visible) {
+    W textBox(const char* name, int index, W in, int l, int t, int wd, int h, std::string text, bool visible) {
         Widget w;
         w.name = name;
         w.index = index;
@@ -160,8 +156,8 @@ void BuildWindow(WidgetModel& m) {
     const W pics = d.frame("pics", win, 2640, 2160, 3255, 3255, false, false, kSystemWindow);
 
     // The story screen.
-    d.label("nadpis", 5, interfrm, 240, 300, 5880, 495, "Intermezzo #X", 0, {"Tahoma", 18, true, true},
-            Align::Center, true, kPanel);
+    d.label("nadpis", 5, interfrm, 240, 300, 5880, 495, "Intermezzo #X", 0, {"Tahoma", 18, true, true}, Align::Center,
+            true, kPanel);
     for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 101, 301, 501, 701}) {
         d.textBox("intertext", i, interfrm, 240, 1080, 5860, 2295, FixedText(Indexed("intertext", i)), false);
     }
@@ -171,8 +167,8 @@ void BuildWindow(WidgetModel& m) {
     d.bars(interfrm, FrameBars(Px(6345), Px(4305), 56));
 
     // The help screen.
-    d.label("nadpis", 4, napfrm, 240, 300, 5880, 495, "Intro aneb Malá Nápověda", 0,
-            {"Tahoma", 18, true, true}, Align::Center, true, kPanel);
+    d.label("nadpis", 4, napfrm, 240, 300, 5880, 495, "Intro aneb Malá Nápověda", 0, {"Tahoma", 18, true, true},
+            Align::Center, true, kPanel);
     d.textBox("naptext", -1, napfrm, 240, 1080, 5860, 2295, FixedText("naptext"), true);
     d.button("napok", napfrm, 360, 3480, 5655, 495, "Okay", true, true);
     d.bars(napfrm, FrameBars(Px(6345), Px(4305), 56));
@@ -193,8 +189,8 @@ void BuildWindow(WidgetModel& m) {
     d.label("nadpis", 0, menufrm, 240, 120, 3960, 1455, "Vojtik Rournik", 0, {"Tahoma", 30.75, true, true},
             Align::Center, true, kPanel);
     d.bars(menufrm, FrameBars(Px(4425), Px(6225), 128));
-    d.label("nadpis", 2, menufrm, 240, 110, 3960, 1455, "Vojtik Rournik", Hex(0xc0c0c0),
-            {"Tahoma", 30.75, true, true}, Align::Center, true, kPanel);
+    d.label("nadpis", 2, menufrm, 240, 110, 3960, 1455, "Vojtik Rournik", Hex(0xc0c0c0), {"Tahoma", 30.75, true, true},
+            Align::Center, true, kPanel);
     d.button("novahra", menufrm, 840, 2520, 2775, 615, "Nová Hra", true, true);
     d.button("pokracovat", menufrm, 840, 3360, 2775, 615, "Pokračovat", true, false);
     d.button("help", menufrm, 840, 4200, 2775, 615, "Intro aneb Malá Nápověda", true, true);
@@ -216,18 +212,13 @@ void BuildWindow(WidgetModel& m) {
     templates("pzed", 2, 960, 840);
 
     // The side panel and the board.
-    d.label("countdown", -1, win, 8280, 3840, 3495, 1920, "20", Hex(0x00c000),
-            {"Courier New", 110.25, true, false}, Align::Center, false);
-    d.label("levnum", -1, win, 9240, 3840, 2415, 1455, "0", kReadout, {"Tahoma", 72, false, false},
-            Align::Center);
-    d.label("Label1", -1, win, 8400, 4200, 1695, 375, "Level:", kReadout, {"Tahoma", 14.25, true, true},
-            Align::Left);
-    d.label("lzivotu", -1, win, 8280, 4800, 975, 1335, "5", kReadout, {"Tahoma", 48, false, false},
-            Align::Center);
-    d.label("Label2", -1, win, 9120, 5400, 1095, 375, "Životů", kReadout, {"Tahoma", 14.25, true, true},
-            Align::Left);
-    d.label("text", -1, win, 225, 8250, 11550, 525, "", Hex(0x000080), {"Tahoma", 21.75, true, false},
-            Align::Center);
+    d.label("countdown", -1, win, 8280, 3840, 3495, 1920, "20", Hex(0x00c000), {"Courier New", 110.25, true, false},
+            Align::Center, false);
+    d.label("levnum", -1, win, 9240, 3840, 2415, 1455, "0", kReadout, {"Tahoma", 72, false, false}, Align::Center);
+    d.label("Label1", -1, win, 8400, 4200, 1695, 375, "Level:", kReadout, {"Tahoma", 14.25, true, true}, Align::Left);
+    d.label("lzivotu", -1, win, 8280, 4800, 975, 1335, "5", kReadout, {"Tahoma", 48, false, false}, Align::Center);
+    d.label("Label2", -1, win, 9120, 5400, 1095, 375, "Životů", kReadout, {"Tahoma", 14.25, true, true}, Align::Left);
+    d.label("text", -1, win, 225, 8250, 11550, 525, "", Hex(0x000080), {"Tahoma", 21.75, true, false}, Align::Center);
     d.image("pole", 0, win, 360, 360, 855, 855, "", false, false, true, 1);
     d.image("nabidka", 1, win, 8325, 300, 1500, 1500, "", true, false);
     d.image("nabidka", 2, win, 10200, 300, 1500, 1500, "", true, false);

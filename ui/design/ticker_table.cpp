@@ -41,12 +41,10 @@ std::vector<int> AddressPace(const std::vector<std::string>& chars) {
     }
     std::vector<int> pace(n, 100);
     for (int k = 0; k < n; ++k) {
-        if (firstDot >= 0 && k == firstDot - 1) {
+        if ((firstDot >= 0 && k == firstDot - 1) || (secondDot >= 0 && k == secondDot - 1)) {
             pace[k] = 200;
         } else if (firstDot >= 0 && k >= firstDot && (secondDot < 0 || k < secondDot - 1)) {
             pace[k] = 400;
-        } else if (secondDot >= 0 && k == secondDot - 1) {
-            pace[k] = 200;
         }
     }
     pace[n - 1] = 1000;
@@ -55,8 +53,7 @@ std::vector<int> AddressPace(const std::vector<std::string>& chars) {
 
 }  // namespace
 
-std::vector<TickerStep> BuildTicker(std::string_view address, std::string_view separator,
-                                    std::string_view slogan) {
+std::vector<TickerStep> BuildTicker(std::string_view address, std::string_view separator, std::string_view slogan) {
     std::vector<TickerStep> steps;
     steps.push_back({true, "", 100});
     int pace = 100;

@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define VR_CHECK(cond, ...)                                                 \
-    do {                                                                    \
-        if (!(cond)) {                                                      \
+#define VR_CHECK(cond, ...)                                                      \
+    do {                                                                         \
+        if (!(cond)) {                                                           \
             std::fprintf(stderr, "vojtik-rournik: %s:%d: ", __FILE__, __LINE__); \
-            std::fprintf(stderr, __VA_ARGS__);                              \
-            std::fputc('\n', stderr);                                       \
-            std::abort();                                                   \
-        }                                                                   \
+            std::fprintf(stderr, __VA_ARGS__);                                   \
+            std::fputc('\n', stderr);                                            \
+            std::abort();                                                        \
+        }                                                                        \
     } while (0)

@@ -60,8 +60,8 @@ W WidgetModel::id(std::string_view name, int index) const {
     auto it = arrays_.find(std::string(name));
     VR_CHECK(it != arrays_.end(), "no widget array named %.*s", int(name.size()), name.data());
     const auto& slots = it->second.slots;
-    VR_CHECK(index >= 0 && index < static_cast<int>(slots.size()) && slots[index] != kNoWidget,
-             "no member %.*s(%d)", int(name.size()), name.data(), index);
+    VR_CHECK(index >= 0 && index < static_cast<int>(slots.size()) && slots[index] != kNoWidget, "no member %.*s(%d)",
+             int(name.size()), name.data(), index);
     return slots[index];
 }
 
@@ -125,7 +125,6 @@ void WidgetModel::setTextColor(W w, std::uint32_t color) {
     x.foreColor = color;
     touch(w, kDirtyColor);
 }
-
 
 void WidgetModel::copyPicture(W target, W source) { setPicture(target, at(source).picture); }
 
@@ -245,8 +244,7 @@ void WidgetModel::onClick(std::string_view name, Handler handler) {
 }
 
 void WidgetModel::onTick(std::string_view timerName, Handler handler) {
-    VR_CHECK(at(id(timerName)).kind == Kind::Timer, "%.*s is no timer", int(timerName.size()),
-             timerName.data());
+    VR_CHECK(at(id(timerName)).kind == Kind::Timer, "%.*s is no timer", int(timerName.size()), timerName.data());
     tickHandlers_[handlerSlot(timerName)] = std::move(handler);
 }
 

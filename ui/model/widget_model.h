@@ -26,8 +26,7 @@ enum class Align : std::uint8_t { Left, Center };
 
 // Colours in the window's 0x00BBGGRR form.
 constexpr std::uint32_t RGB(int r, int g, int b) {
-    return static_cast<std::uint32_t>(r) | (static_cast<std::uint32_t>(g) << 8) |
-           (static_cast<std::uint32_t>(b) << 16);
+    return static_cast<std::uint32_t>(r) | (static_cast<std::uint32_t>(g) << 8) | (static_cast<std::uint32_t>(b) << 16);
 }
 // #rrggbb as written in the design tables.
 constexpr std::uint32_t Hex(std::uint32_t rrggbb) {
@@ -66,7 +65,7 @@ struct Widget {
     std::string name;
     int index = -1;  // -1: not an array member
     Kind kind = Kind::Label;
-    W container = kNoWidget;  // kNoWidget: the window itself
+    W container = kNoWidget;                       // kNoWidget: the window itself
     int left = 0, top = 0, width = 0, height = 0;  // pixels, in the container
     bool visible = true;
     bool enabled = true;
@@ -79,7 +78,7 @@ struct Widget {
     bool stretch = false;
     int borderStyle = 0;
     std::string tag;
-    int order = 0;  // design order: among widgets of one container, lower is on top
+    int order = 0;     // design order: among widgets of one container, lower is on top
     int interval = 0;  // timers only, milliseconds
     std::uint32_t dirty = kDirtyAll;
 };
@@ -170,9 +169,12 @@ private:
     std::vector<std::int64_t> due_;
     std::vector<std::uint64_t> dueSeq_;
     std::uint64_t seq_ = 0;
-    struct Array { std::vector<W> slots; int count = 0; };  // slots by member index
+    struct Array {
+        std::vector<W> slots;
+        int count = 0;
+    };  // slots by member index
     std::unordered_map<std::string, Array> arrays_;
-    std::unordered_map<std::string, W> plain_;                // widgets that are no array members
+    std::unordered_map<std::string, W> plain_;  // widgets that are no array members
     std::vector<std::string> pictureNames_;
     std::unordered_map<std::string, Picture> pictureIds_;
     std::vector<W> timers_;

@@ -56,7 +56,7 @@ QStringList Bundled(const QString& prefix) {
 // The built-in faces of `prefix` registered: their family, or empty (with a
 // word on stderr) when none loaded.
 QString BuiltIn(const char* prefix, const char* what) {
-    const QString family = RegisterAll(Bundled(QString::fromLatin1(prefix)));
+    QString family = RegisterAll(Bundled(QString::fromLatin1(prefix)));
     if (family.isEmpty()) {
         std::fprintf(stderr, "vojtik-rournik: the built-in face for %s is missing; texts in it use the default face\n",
                      what);
@@ -69,7 +69,7 @@ QString LoadTahoma() {
     for (const char* path : kWineTahoma) {
         if (QFile::exists(QString::fromUtf8(path))) wine << QString::fromUtf8(path);
     }
-    const QString family = RegisterAll(wine);
+    QString family = RegisterAll(wine);
     if (!family.isEmpty()) return family;
     // The stand-in for Tahoma only where Wine's clone is missing: four faces
     // of almost 3 MB that would otherwise sit in memory unused.

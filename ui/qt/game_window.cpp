@@ -259,7 +259,8 @@ void GameWindow::stack(W w, QWidget* v) {
     // without comparing every new cell with all the others.
     const Widget& x = model_.at(w);
     const StackKey mine{Windowed(x.kind), -x.order, w};
-    const std::size_t slot = static_cast<std::size_t>(x.container + 1);
+    const int container = x.container + 1;  // 0: the window
+    const auto slot = static_cast<std::size_t>(container);
     if (children_.size() <= slot) children_.resize(slot + 1);
     std::vector<std::pair<StackKey, QWidget*>>& siblings = children_[slot];
     const auto above = std::upper_bound(siblings.begin(), siblings.end(), mine,
@@ -298,8 +299,7 @@ void GameWindow::watch(QObject* o, W w) {
 
 bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
-        type != QEvent::MouseButtonRelease) {
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease) {
         return false;
     }
     const auto it = watched_.constFind(watched);

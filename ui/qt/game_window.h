@@ -19,9 +19,9 @@
 #include "game/main_form.h"
 #include "game/random.h"
 #include "ui/model/event_driver.h"
+#include "ui/model/widget_model.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_platform.h"
-#include "ui/model/widget_model.h"
 
 namespace vr::qt {
 
@@ -87,7 +87,7 @@ private:
     QtPlatform platform_;
     Pictures pictures_;
     std::unique_ptr<Main> main_;
-    std::vector<QWidget*> views_;             // by handle; null for timers
+    std::vector<QWidget*> views_;               // by handle; null for timers
     using StackKey = std::tuple<bool, int, W>;  // windowed kind, minus design order, handle
     // The views in each container (by its handle + 1; 0: the window), bottom first.
     std::vector<std::vector<std::pair<StackKey, QWidget*>>> children_;
@@ -96,8 +96,8 @@ private:
     // not all 900 cells, for every change on the board.
     std::map<std::tuple<W, int, int>, QWidget*> strips_;
     std::vector<QWidget*> touchedStrips_;  // to be shown or hidden with their cells
-    std::vector<W> unseenBoxes_;              // text boxes not on screen yet, without a view
-    QHash<QObject*, W> watched_;              // Qt widgets that take the mouse for a model widget
+    std::vector<W> unseenBoxes_;           // text boxes not on screen yet, without a view
+    QHash<QObject*, W> watched_;           // Qt widgets that take the mouse for a model widget
     QTimer timer_;
     W pressed_ = kNoWidget;    // the widget the held mouse button went down on
     W lastPress_ = kNoWidget;  // the widget of the latest press, to tell a double click's second press

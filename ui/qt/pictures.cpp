@@ -69,9 +69,8 @@ const QPixmap& Pictures::scaled(Picture p, QSize size, qreal dpr) {
 
     const QSize device = (QSizeF(size) * dpr).toSize();
     const QPixmap& source = (dpr > 1.0 && !twice(p).isNull()) ? twice(p) : l.single;
-    QPixmap out = source.size() == device
-                      ? source
-                      : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap out =
+        source.size() == device ? source : source.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     out.setDevicePixelRatio(dpr);
     return scaled_.emplace(key, std::move(out)).first->second;
 }

@@ -84,8 +84,8 @@ void ImageView::paintEvent(QPaintEvent*) {
     if (x.borderStyle == 1) inside.adjust(1, 1, -1, -1);
     if (x.picture != kNoPicture) {
         const qreal dpr = devicePixelRatioF();
-        const QPixmap& pix = x.stretch ? pictures_.scaled(x.picture, inside.size(), dpr)
-                                       : pictures_.natural(x.picture, dpr);
+        const QPixmap& pix =
+            x.stretch ? pictures_.scaled(x.picture, inside.size(), dpr) : pictures_.natural(x.picture, dpr);
         if (!pix.isNull()) {
             p.setClipRect(inside);
             p.drawPixmap(inside.topLeft(), pix);

@@ -10,8 +10,8 @@
 
 #include <optional>
 
-#include "ui/qt/pictures.h"
 #include "ui/model/widget_model.h"
+#include "ui/qt/pictures.h"
 
 namespace vr::qt {
 

@@ -1,5 +1,6 @@
 #include "ui/qt/game_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <tuple>
 
 #include "ui/design/inventory.h"
+#include "ui/qt/accessible.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/views.h"
 
@@ -65,6 +67,7 @@ void PrepareApplication() {
     InitGameResources();
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
     LoadGameFonts();
+    InstallAccessibility();
 }
 
 GameWindow::GameWindow(std::optional<std::uint32_t> fixedSeed) : GameWindow(MakeRandom(fixedSeed)) {}
@@ -147,7 +150,8 @@ void GameWindow::arm() {
 
 void GameWindow::applyChanges() {
     if (views_.size() < model_.size()) views_.resize(model_.size(), nullptr);
-    for (const WidgetModel::Change& c : model_.takeChanges()) apply(c.w, c.bits);
+    const std::vector<WidgetModel::Change> changes = model_.takeChanges();
+    for (const WidgetModel::Change& c : changes) apply(c.w, c.bits);
     showStrips();
     // A text box is a heavy widget and the story has nine of them: each gets
     // its view when it first comes on screen, not at start-up.
@@ -160,6 +164,7 @@ void GameWindow::applyChanges() {
             ++it;
         }
     }
+    if (QAccessible::isActive()) AnnounceChanges(*this, changes);
 }
 
 QWidget* GameWindow::ensureView(W w) {

@@ -22,6 +22,7 @@ QColor ToColor(std::uint32_t color);
 class MirrorView : public QWidget {
 public:
     MirrorView(const WidgetModel& model, W w, QWidget* parent);
+    W handle() const { return w_; }  // the widget of the model it shows
 
 protected:
     const Widget& model() const { return model_.at(w_); }
@@ -86,6 +87,7 @@ private:
 class TextBoxView : public QPlainTextEdit {
 public:
     TextBoxView(const WidgetModel& model, W w, QWidget* parent);
+    W handle() const { return w_; }
     // Shows the model's text anew.
     void refresh();
 

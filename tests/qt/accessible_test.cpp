@@ -1,0 +1,84 @@
+// The window as assistive technology reads it through Qt's accessibility
+// interfaces: roles, names and states taken from the game's widgets, and a
+// press that is the player's click.
+#include <QAccessible>
+
+#include <utility>
+#include <vector>
+
+#include "tests/qt/window_fixture.h"
+#include "ui/design/fixed_texts.h"
+
+namespace vr::qt::test {
+namespace {
+
+class Accessible : public WindowTest {
+protected:
+    static QString name(QAccessibleInterface* i) { return i->text(QAccessible::Name); }
+    QAccessibleInterface* of(W w) const { return QAccessible::queryAccessibleInterface(win->view(w)); }
+    void press(W w) const { of(w)->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); }
+};
+
+TEST_F(Accessible, TreeHoldsWhatTheWindowShowsWithoutDecoration) {
+    std::vector<QAccessibleInterface*> todo{QAccessible::queryAccessibleInterface(win.get())};
+    int objects = 0, unnamed = 0;
+    while (!todo.empty()) {
+        QAccessibleInterface* node = todo.back();
+        todo.pop_back();
+        for (int i = 0; i < node->childCount(); ++i, ++objects) {
+            QAccessibleInterface* c = node->child(i);
+            ASSERT_TRUE(c && c->parent() == node && node->indexOfChild(c) == i) << name(node).toStdString() << i;
+            EXPECT_NE(c->role(), QAccessible::Client) << "no unknown filler";
+            unnamed += !c->state().invisible && name(c).isEmpty() ? 1 : 0;
+            todo.push_back(c);
+        }
+    }
+    EXPECT_LT(objects, 40) << "no bars, click targets over the credit line or template pictures";
+    EXPECT_LE(unnamed, 1) << "only the ticker, before it has typed its line";
+    EXPECT_TRUE(of(id("pokracovat"))->state().disabled);
+    press(id("pokracovat"));
+    EXPECT_TRUE(at(id("menufrm")).visible) << "a press where the game takes no click does nothing";
+
+    press(id("help"));
+    QAccessibleInterface* help = of(id("naptext"));
+    ASSERT_NE(help, nullptr) << "the help text, on screen for the first time";
+    EXPECT_EQ(help->parent(), of(id("napfrm")));
+    EXPECT_EQ(name(help), "Intro aneb Malá Nápověda");
+    EXPECT_EQ(help->textInterface()->text(0, -1),
+              QString::fromStdString(FixedText("naptext")).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    EXPECT_TRUE(of(id("novahra"))->state().disabled) << "the menu under the help screen";
+}
+
+TEST_F(Accessible, BoardIsATableOfCellsAndPressesLayAPiece) {
+    press(id("novahra"));
+    QAccessibleTableInterface* table = of(id("pole", 0))->parent()->tableInterface();
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(std::pair(table->rowCount(), table->columnCount()), std::pair(5, 5));
+    for (int i = 0; i < 25; ++i) {
+        QAccessibleTableCellInterface* cell = table->cellAt(i / 5, i % 5)->tableCellInterface();
+        EXPECT_EQ(table->cellAt(i / 5, i % 5), of(id("pole", i))) << "cells row by row";
+        EXPECT_EQ(std::pair(cell->rowIndex(), cell->columnIndex()), std::pair(i / 5, i % 5));
+    }
+    press(id("nabidka", 1));
+    press(id("nabidka", 3));
+    EXPECT_FALSE(of(id("nabidka", 1))->state().checked) << "one slot selected at a time";
+    EXPECT_TRUE(of(id("nabidka", 3))->state().checked);
+    press(id("pole", 0));
+    EXPECT_EQ(name(table->cellAt(0, 0)), "řádek 1, sloupec 1: dvojité koleno shora doprava a zleva dolů");
+
+    // Water, valves and the inlet in words, whatever a cell shows.
+    const std::pair<const char*, const char*> words[] = {
+        {"voda(4)", "koleno zleva nahoru, plné vody"},
+        {"voda(10)", "křížení trubek zleva doprava a shora dolů, voda jen v trubce shora dolů"},
+        {"voda(11)", "dvojité koleno shora doprava a zleva dolů, voda jen v koleni shora doprava"},
+        {"voda(14)", "dvojité koleno shora doleva a zprava dolů, voda jen v koleni zprava dolů"},
+        {"ventilvoda(5)", "ventil na koleni zprava nahoru, plný vody"},
+        {"pzed(1)", "přívod vody, voda už teče"}};
+    for (const auto& [asset, said] : words) {
+        win->model().setPicture(id("pole", 24), win->model().picture(asset));
+        EXPECT_EQ(name(table->cellAt(4, 4)), QStringLiteral("řádek 5, sloupec 5: ") + QString::fromUtf8(said));
+    }
+}
+
+}  // namespace
+}  // namespace vr::qt::test

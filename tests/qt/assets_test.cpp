@@ -1,9 +1,11 @@
-// The pictures and faces built into the program: every picture the window
-// can show is there, at its designed size and in its designed format, and
-// every face draws Czech letters.
+// The pictures built into the program and the faces it loads: every picture
+// the window can show is there, at its designed size and in its designed
+// format; every face draws Czech letters, and bold captions look bold.
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImage>
 #include <QImageReader>
+#include <QPainter>
 #include <QRawFont>
 
 #include <gtest/gtest.h>
@@ -90,19 +92,49 @@ TEST(Assets, EveryFaceDrawsCzechLetters) {
     LoadGameFonts();
     const QString czech = QString::fromUtf8("ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽáčďéěíňóřšťúůýž");
     for (const char* face : {"Tahoma", "Arial", "Courier New", "Century Gothic"}) {
-        SCOPED_TRACE(face);
-        const QString family = FamilyFor(face);
-        ASSERT_FALSE(family.isEmpty()) << "no built-in stand-in";
         for (bool bold : {false, true}) {
-            QFont f(family);
-            f.setPixelSize(15);
-            f.setBold(bold);
+            SCOPED_TRACE(std::string(face) + (bold ? " bold" : ""));
+            const QFont f = GameFont({face, 11.25, bold, false});
             const QRawFont raw = QRawFont::fromFont(f);
             ASSERT_TRUE(raw.isValid());
-            EXPECT_EQ(raw.familyName(), family) << "the face is its stand-in, not a fallback";
+            ASSERT_EQ(raw.familyName().toStdString(), f.family().toStdString()) << "a fallback, not the stand-in";
             for (QChar c : czech) EXPECT_TRUE(raw.supportsCharacter(c)) << QString(c).toStdString();
         }
     }
+}
+
+// The mean width of the strokes of a caption as drawn: its ink over the runs
+// of dark pixels along the rows, so mostly the width of the upright stems.
+double StrokeWidth(const Font& font, const QString& caption) {
+    QImage img(200, 40, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setFont(GameFont(font));
+    p.drawText(img.rect(), Qt::AlignCenter, caption);
+    p.end();
+    double ink = 0;
+    int runs = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        bool dark = false;
+        for (int x = 0; x < img.width(); ++x) {
+            const double a = 1.0 - qGray(img.pixel(x, y)) / 255.0;
+            ink += a;
+            if (a >= 0.5 && !dark) ++runs;
+            dark = a >= 0.5;
+        }
+    }
+    return runs == 0 ? 0 : ink / runs;
+}
+
+// Wine's Tahoma clone has a bold face no heavier than its regular one: bold
+// captions must still show clearly heavier stems than regular ones.
+TEST(Assets, BoldCaptionsHaveHeavierStemsThanRegularOnes) {
+    LoadGameFonts();
+    const QString caption = QString::fromUtf8("Nová Hra");
+    const double regular = StrokeWidth({"Tahoma", 11.25, false, false}, caption);
+    const double bold = StrokeWidth({"Tahoma", 11.25, true, false}, caption);
+    EXPECT_GT(regular, 0.5);
+    EXPECT_GE(bold, 1.3 * regular) << "bold " << bold << " px, regular " << regular << " px";
 }
 
 }  // namespace

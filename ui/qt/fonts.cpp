@@ -1,110 +1,112 @@
 #include "ui/qt/fonts.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
-#include <QResource>
 #include <QStringList>
 
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 namespace vr::qt {
 
 namespace {
 
-// Wine's metric clone of Tahoma; it lies outside the font path, so it is
-// loaded by file.
-const char* const kWineTahoma[] = {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"};
+// A face file and the Debian package that installs it.
+struct FaceFile {
+    const char* path;
+    const char* package;
+};
 
-QString Register(const QString& path) {
-    // A built-in face is stored unpacked: it is handed over where it lies in
-    // the program, and only the parts of it that are read come into memory.
-    const QResource built(path);
-    const int id = built.isValid() && built.compressionAlgorithm() == QResource::NoCompression
-                       ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
-                             reinterpret_cast<const char*>(built.data()), static_cast<qsizetype>(built.size())))
-                       : QFontDatabase::addApplicationFont(path);
-    if (id < 0) return {};
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    return families.isEmpty() ? QString() : families.front();
-}
-
-// Registers every face of `files`; the family they share, or empty when none loaded.
-QString RegisterAll(const QStringList& files) {
+// A stand-in: the family (and width, where the family has several) that
+// draws a designed face in one weight. Empty when not installed.
+struct StandIn {
     QString family;
-    for (const QString& f : files) {
-        const QString got = Register(f);
-        if (family.isEmpty()) family = got;
+    int stretch = QFont::AnyStretch;
+};
+
+// The stand-in `family` if the files of its faces are there. The system's
+// font list already holds them, so they only need to be found; each missing
+// file is named once on standard error. Without the first (the upright face)
+// the stand-in counts as missing.
+StandIn Installed(const char* face, const char* family, std::initializer_list<FaceFile> files,
+                  int stretch = QFont::AnyStretch) {
+    bool upright = true;
+    for (const FaceFile& f : files) {
+        if (QFile::exists(QString::fromUtf8(f.path))) continue;
+        std::fprintf(stderr, "vojtik-rournik: %s (package %s) is missing; %s texts use the nearest face\n", f.path,
+                     f.package, face);
+        if (&f == files.begin()) upright = false;
     }
-    return family;
+    return upright ? StandIn{QString::fromUtf8(family), stretch} : StandIn{};
 }
 
-// The built-in faces whose file names start with `prefix`. Matched by hand:
-// a name filter would pull in the regular-expression engine at start-up.
-QStringList Bundled(const QString& prefix) {
-    QStringList out;
-    const QDir dir(QStringLiteral(":/fonts"));
-    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
-        if (name.startsWith(prefix) && (name.endsWith(QLatin1String(".ttf")) || name.endsWith(QLatin1String(".otf")))) {
-            out << dir.filePath(name);
-        }
-    }
-    return out;
+// Tahoma's bold: DejaVu Sans Condensed, as heavy as Tahoma's bold and as
+// wide, so that bold captions break into lines where they were designed to.
+// (Wine's Tahoma bold is no heavier than its regular face.)
+const StandIn& TahomaBold() {
+    static const StandIn bold =
+        Installed("Tahoma", "DejaVu Sans",
+                  {{"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf", "fonts-dejavu-extra"},
+                   {"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-BoldOblique.ttf", "fonts-dejavu-extra"}},
+                  QFont::SemiCondensed);
+    return bold;
 }
 
-// The built-in faces of `prefix` registered: their family, or empty (with a
-// word on stderr) when none loaded.
-QString BuiltIn(const char* prefix, const char* what) {
-    QString family = RegisterAll(Bundled(QString::fromLatin1(prefix)));
-    if (family.isEmpty()) {
-        std::fprintf(stderr, "vojtik-rournik: the built-in face for %s is missing; texts in it use the default face\n",
-                     what);
-    }
-    return family;
+// Tahoma's regular: Wine's metric clone where it is installed (only
+// recommended); it lies outside the font path, so it is loaded by file.
+// Otherwise DejaVu Sans Condensed, as for bold.
+const StandIn& TahomaRegular() {
+    static const StandIn regular = [] {
+        const QString wine = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
+        const int id = QFile::exists(wine) ? QFontDatabase::addApplicationFont(wine) : -1;
+        const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty()) return StandIn{families.front()};
+        return Installed("Tahoma", "DejaVu Sans",
+                         {{"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf", "fonts-dejavu-extra"},
+                          {"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Oblique.ttf", "fonts-dejavu-extra"}},
+                         QFont::SemiCondensed);
+    }();
+    return regular;
 }
 
-QString LoadTahoma() {
-    QStringList wine;
-    for (const char* path : kWineTahoma) {
-        if (QFile::exists(QString::fromUtf8(path))) wine << QString::fromUtf8(path);
+// Each stand-in is looked for when a text first asks for it: the story's
+// Arial waits until a story screen shows.
+const StandIn& StandInFor(const Font& font) {
+    if (font.face == "Arial") {
+        static const StandIn arial =
+            Installed("Arial", "Liberation Sans",
+                      {{"/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf", "fonts-liberation2"}});
+        return arial;
     }
-    QString family = RegisterAll(wine);
-    if (!family.isEmpty()) return family;
-    // The stand-in for Tahoma only where Wine's clone is missing: four faces
-    // of almost 3 MB that would otherwise sit in memory unused.
-    return BuiltIn("DejaVuSans", "Tahoma");
+    if (font.face == "Courier New") {
+        static const StandIn courier =
+            Installed("Courier New", "Liberation Mono",
+                      {{"/usr/share/fonts/truetype/liberation2/LiberationMono-Bold.ttf", "fonts-liberation2"}});
+        return courier;
+    }
+    if (font.face == "Century Gothic") {
+        static const StandIn gothic =
+            Installed("Century Gothic", "TeX Gyre Adventor",
+                      {{"/usr/share/texmf/fonts/opentype/public/tex-gyre/texgyreadventor-bold.otf", "fonts-texgyre"}});
+        return gothic;
+    }
+    return font.bold ? TahomaBold() : TahomaRegular();
 }
 
 }  // namespace
 
-void LoadGameFonts() { FamilyFor("Tahoma"); }
-
-// Each face is registered when a text first asks for it: the story's Arial
-// waits until a story screen shows.
-QString FamilyFor(const std::string& face) {
-    if (face == "Arial") {
-        static const QString arial = BuiltIn("LiberationSans-", "Arial");
-        return arial;
-    }
-    if (face == "Courier New") {
-        static const QString courier = BuiltIn("LiberationMono-", "Courier New");
-        return courier;
-    }
-    if (face == "Century Gothic") {
-        static const QString gothic = BuiltIn("texgyreadventor-", "Century Gothic");
-        return gothic;
-    }
-    static const QString tahoma = LoadTahoma();
-    return tahoma;
+void LoadGameFonts() {
+    TahomaRegular();
+    TahomaBold();
 }
 
 int PixelSize(double points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
 
 QFont GameFont(const Font& font) {
-    QFont q;
-    const QString family = FamilyFor(font.face);
-    if (!family.isEmpty()) q.setFamily(family);
+    const StandIn& s = StandInFor(font);
+    QFont q(s.family.isEmpty() ? QString::fromStdString(font.face) : s.family);
+    if (s.stretch != QFont::AnyStretch) q.setStretch(s.stretch);
     q.setPixelSize(PixelSize(font.points));
     q.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     q.setItalic(font.italic);

@@ -1,25 +1,23 @@
-// The game's four faces, made the same on every machine: the faces built
-// into the program (and Wine's Tahoma clone where it is installed) stand in
-// for the faces the window was designed with, whatever the player has installed.
+// The game's four faces, the same on every machine: each face the window was
+// designed with is drawn with a stand-in from Debian's font packages (and
+// Wine's Tahoma clone where it is installed), asked for by its own family,
+// so that the player's font settings cannot swap it for another.
 #pragma once
 
 #include <QFont>
-#include <QString>
 
 #include "ui/model/widget_model.h"
 
 namespace vr::qt {
 
-// Registers the face of most texts (Tahoma's stand-in); the others are
-// registered when first asked for. Needs the application object.
+// Makes ready the face of most texts (Tahoma's stand-in); the others are
+// looked for when first asked for. Needs the application object.
 void LoadGameFonts();
 
-// The family that draws a designed face ("Tahoma", "Arial", "Courier New",
-// "Century Gothic").
-QString FamilyFor(const std::string& face);
-
-// A designed font: its stand-in family at the designed size in points on a
-// 96-dpi screen, in pixels, so the window looks the same at any screen density.
+// A designed font: its stand-in at the designed size in points on a 96-dpi
+// screen, in pixels, so the window looks the same at any screen density.
+// Where a stand-in is not installed (said once on standard error) the font
+// asks for the designed face, and the system gives the nearest it has.
 QFont GameFont(const Font& font);
 
 // round(points * 96 / 72)

@@ -51,13 +51,17 @@ screenshots: build
 	@cmake --build $(BUILD) --target vr-screenshots
 	@./$(BUILD)/vr-screenshots docs
 
+# The Debian package, made as Debian makes its own: every time in it is the
+# last commit's, and whatever the umask, all can read what it installs.
 package: build
-	@cd $(BUILD) && cpack -G DEB
+	@cd $(BUILD) && umask 022 && \
+		SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct 2>/dev/null || date +%s)} cpack -G DEB
 
-# PREFIX=/usr/local by default; DESTDIR is honoured.
+# PREFIX=/usr/local by default; DESTDIR is honoured. The game goes to
+# $(PREFIX)/games, stripped.
 PREFIX ?= /usr/local
 install: build
-	@cmake --install $(BUILD) --prefix $(PREFIX)
+	@cmake --install $(BUILD) --prefix $(PREFIX) --strip
 
 clean:
 	rm -rf $(BUILD)

@@ -65,6 +65,9 @@ void PrepareApplication() {
     if (done) return;
     done = true;
     InitGameResources();
+    // The desktop entry the window belongs to: its name and icon in the
+    // desktop's task bar and window switcher, on Wayland too.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VR_APP_ID));
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
     LoadGameFonts();
     InstallAccessibility();

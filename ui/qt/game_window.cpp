@@ -44,11 +44,13 @@ bool Windowed(Kind k) { return k == Kind::Frame || k == Kind::Button || k == Kin
 // A cell of the board: up to 900 of them, laid out in rows.
 bool IsCell(const Widget& x) { return x.kind == Kind::Image && x.name == "pole"; }
 
-// The window's own icon, up to 128 pixels: the 256-pixel picture, for the
-// desktop's launchers, would cost more decoding at start than all the others.
+// The window's own icon, in the three sizes it was designed in. Task bars
+// and window switchers show the installed icons (up to 256 pixels) of the
+// desktop entry the window names, so larger pictures here would only cost
+// decoding at start.
 QIcon GameIcon() {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
+    for (int size : {16, 32, 64}) {
         const QString file = QStringLiteral(":/pictures/icon-%1.png").arg(size);
         if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
     }

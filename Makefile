@@ -39,7 +39,7 @@ test-asan: test-deps
 	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --output-on-failure -j2 -LE 'realwindow|style'
+		ctest --output-on-failure -j2 -LE 'realwindow|style|package'
 
 # The benchmarks and their table (about 5 minutes; QUICK=1: about 1).
 bench: build

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The Debian package as a packager receives it, made from this build: lintian
+# finds no error, no warning and no missing hardening; the game, its manual
+# page, copyright and software-centre listing are where Debian wants them;
+# the listing, the desktop entry and the sources' licensing pass their checks.
+#   package_test.sh SOURCE_DIR BUILD_DIR
+set -uo pipefail
+src=$1
+build=$2
+id=cz.zabavklub.vojtik_rournik
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+fail() { echo "package_test: $*" >&2; failed=1; }
+
+(cd "$build" && umask 022 && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; exit 1; }
+deb=$(ls "$work"/vojtik-rournik_*.deb)
+
+tags=$(lintian --display-info "$deb" 2>/dev/null)
+grep -E '^[EW]: |hardening' <<<"$tags" && fail "lintian complains"
+
+list=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for f in ./usr/games/vojtik-rournik ./usr/share/man/man6/vojtik-rournik.6.gz ./usr/share/doc/vojtik-rournik/copyright \
+    ./usr/share/metainfo/$id.metainfo.xml ./usr/share/applications/$id.desktop \
+    ./usr/share/icons/hicolor/64x64/apps/$id.png; do
+    grep -qxF "$f" <<<"$list" || fail "$f is not in the package"
+done
+grep -E '\.(ttf|otf)$' <<<"$list" && fail "the package carries fonts of its own"
+for dep in libc6 libqt6widgets6 fonts-liberation2 fonts-texgyre fonts-dejavu-extra; do
+    dpkg-deb -f "$deb" Depends | grep -qw "$dep" || fail "Depends lacks $dep"
+done
+for rec in qt6-wayland xdg-utils fonts-wine; do
+    dpkg-deb -f "$deb" Recommends | grep -qw "$rec" || fail "Recommends lacks $rec"
+done
+
+dpkg-deb -x "$deb" "$work/root"
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" || fail "the listing is not valid"
+appstreamcli validate-tree --no-net "$work/root" || fail "the listing does not match the desktop entry"
+entry=$(desktop-file-validate "$work/root/usr/share/applications/$id.desktop" 2>&1) && [ -z "$entry" ] ||
+    fail "the desktop entry is not clean: $entry"
+reuse --root "$src" lint >"$work/reuse.log" || { cat "$work/reuse.log"; fail "reuse lint: licensing incomplete"; }
+exit $failed

@@ -4,7 +4,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps test-deps configure build run test test-asan bench package install screenshots clean
+.PHONY: all deps test-deps configure build run test test-asan bench package reproducible install screenshots clean
 
 all: build
 
@@ -56,6 +56,11 @@ screenshots: build
 package: build
 	@cd $(BUILD) && umask 022 && \
 		SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct 2>/dev/null || date +%s)} cpack -G DEB
+
+# Builds the package twice from the last commit, in two folders at two
+# times, and checks that both are byte for byte the same (a few minutes).
+reproducible: test-deps
+	@scripts/check-reproducible
 
 # PREFIX=/usr/local by default; DESTDIR is honoured. The game goes to
 # $(PREFIX)/games, stripped.

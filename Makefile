@@ -4,7 +4,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps test-deps configure build run test test-asan bench package reproducible install screenshots clean
+.PHONY: all deps test-deps configure build run test test-asan bench package reproducible install screenshots pictures clean
 
 all: build
 
@@ -50,6 +50,11 @@ bench: build
 screenshots: build
 	@cmake --build $(BUILD) --target vr-screenshots
 	@./$(BUILD)/vr-screenshots docs
+
+# Draws every picture of the game anew into assets/pictures (tools/gen_assets.cpp).
+pictures: test-deps configure
+	@cmake --build $(BUILD) --target gen-assets
+	@./$(BUILD)/gen-assets assets/pictures
 
 # The Debian package, made as Debian makes its own: every time in it is the
 # last commit's, and whatever the umask, all can read what it installs.

@@ -1,12 +1,15 @@
-// Draws every picture of the game: the pipe, water, valve and inlet tiles
-// (with 2x copies for HiDPI screens), the bar pieces, the Menu button, the
-// Zabavklub banner, the credits picture and the icon.
+// Draws every picture of the game: the pipe, water, valve and inlet tiles,
+// the bar pieces, the Menu button, the Zabavklub banner and the credits
+// picture, each with a copy at twice the size for dense screens ("@2x"),
+// and the icon.
 //
 //   gen-assets <outdir>
 //
 // The BMP, JPEG and PNG files are written by Qt; the banner's GIF and the
-// icon's ICO are converted from PNG with ImageMagick's `convert`.
+// icon's ICO are converted from PNG with ImageMagick's `convert`. The texts
+// in the pictures are drawn with faces from Debian's font packages.
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -35,6 +38,22 @@ void Save(const QImage& img, const QString& name, const char* format, int qualit
 
 // Tiles are saved as 24-bit BMP.
 void SaveBmp(const QImage& img, const QString& name) { Save(img.convertToFormat(QImage::Format_RGB888), name, "BMP"); }
+
+// Draws a picture at its designed size and at twice that: `draw` paints in
+// the designed pixels either way; `save` gets each image with its file
+// name's suffix ("" or "@2x").
+template <typename Draw, typename SaveAs>
+void BothSizes(QSize size, Draw draw, SaveAs save) {
+    for (int scale : {1, 2}) {
+        QImage img(size * scale, QImage::Format_RGB32);
+        img.fill(kBack);
+        QPainter g(&img);
+        if (scale != 1) g.scale(scale, scale);
+        draw(g);
+        g.end();
+        save(img, scale == 1 ? QString() : QStringLiteral("@2x"));
+    }
+}
 
 bool Convert(const QStringList& args) {
     QProcess p;
@@ -208,19 +227,16 @@ void Inlet(QPainter& g, bool water) {
     Collars(g, true, false, false, false);
 }
 
-// Draws one tile at 100 x 100 units, `scale` pixels per unit.
+// Draws one tile of 100 x 100 pixels on the window's brown.
 template <typename Draw>
 void Tile(const QString& name, Draw draw) {
-    for (int scale : {1, 2}) {
-        QImage img(100 * scale, 100 * scale, QImage::Format_RGB32);
-        img.fill(kBack);
-        QPainter g(&img);
-        g.setRenderHint(QPainter::Antialiasing);
-        g.scale(scale, scale);
-        draw(g);
-        g.end();
-        SaveBmp(img, scale == 1 ? name + ".bmp" : name + "@2x.bmp");
-    }
+    BothSizes(
+        QSize(100, 100),
+        [&](QPainter& g) {
+            g.setRenderHint(QPainter::Antialiasing);
+            draw(g);
+        },
+        [&](const QImage& img, const QString& suffix) { SaveBmp(img, name + suffix + ".bmp"); });
 }
 
 // A pipe piece; `full` says which of its channels hold water.
@@ -267,24 +283,28 @@ QColor Profile(int k) {
     return QColor(0x74, 0x52, 0x23);
 }
 
-// A 15 x 15 junction with arms to the given sides, mitred along its diagonals.
+// The colour of pixel (x, y) of a 15 x 15 junction with arms to the given sides.
+QColor JunctionColour(int x, int y, bool n, bool e, bool s, bool w) {
+    const int dx = x - 7, dy = y - 7;
+    if (std::abs(dx) == std::abs(dy) && dx != 0 && ((n || s) && (e || w))) return QColor(0x64, 0x46, 0x1e);
+    if (std::abs(dx) > std::abs(dy)) return (dx < 0 ? w : e) ? Profile(y) : Profile(x);
+    return (dy < 0 ? n : s) ? Profile(x) : Profile(y);
+}
+
+// A 15 x 15 junction with arms to the given sides, mitred along its
+// diagonals; the bars are drawn pixel by pixel, each pixel of the design
+// `scale` x `scale` pixels of the picture.
 void Junction(const QString& name, bool n, bool e, bool s, bool w) {
-    QImage img(15, 15, QImage::Format_RGB888);
-    for (int y = 0; y < 15; ++y) {
-        for (int x = 0; x < 15; ++x) {
-            const int dx = x - 7, dy = y - 7;
-            QColor c;
-            if (std::abs(dx) == std::abs(dy) && dx != 0 && ((n || s) && (e || w))) {
-                c = QColor(0x64, 0x46, 0x1e);
-            } else if (std::abs(dx) > std::abs(dy)) {
-                c = (dx < 0 ? w : e) ? Profile(y) : Profile(x);
-            } else {
-                c = (dy < 0 ? n : s) ? Profile(x) : Profile(y);
+    for (int scale : {1, 2}) {
+        QImage img(15 * scale, 15 * scale, QImage::Format_RGB888);
+        for (int py = 0; py < img.height(); ++py) {
+            for (int px = 0; px < img.width(); ++px) {
+                const int x = px / scale, y = py / scale;
+                img.setPixelColor(px, py, JunctionColour(x, y, n, e, s, w));
             }
-            img.setPixelColor(x, y, c);
         }
+        SaveBmp(img, name + (scale == 1 ? ".bmp" : "@2x.bmp"));
     }
-    SaveBmp(img, name + ".bmp");
 }
 
 void Bars() {
@@ -297,13 +317,19 @@ void Bars() {
     Junction("lajna-tee-s", false, true, true, true);
     Junction("lajna-tee-w", true, false, true, true);
     Junction("lajna-cross", true, true, true, true);
-    QImage h(1, 15, QImage::Format_RGB888), v(15, 1, QImage::Format_RGB888);
-    for (int k = 0; k < 15; ++k) {
-        h.setPixelColor(0, k, Profile(k));
-        v.setPixelColor(k, 0, Profile(k));
+    // The slices: one pixel of the bar's length, its 15 pixels across.
+    for (int scale : {1, 2}) {
+        QImage h(scale, 15 * scale, QImage::Format_RGB888), v(15 * scale, scale, QImage::Format_RGB888);
+        for (int k = 0; k < 15 * scale; ++k) {
+            for (int along = 0; along < scale; ++along) {
+                h.setPixelColor(along, k, Profile(k / scale));
+                v.setPixelColor(k, along, Profile(k / scale));
+            }
+        }
+        const char* suffix = scale == 1 ? ".bmp" : "@2x.bmp";
+        SaveBmp(h, QStringLiteral("lajna-h") + suffix);
+        SaveBmp(v, QStringLiteral("lajna-v") + suffix);
     }
-    SaveBmp(h, "lajna-h.bmp");
-    SaveBmp(v, "lajna-v.bmp");
 }
 
 // -------------------------------------------------------------- pictures --
@@ -317,13 +343,11 @@ QFont Face(const QString& family, int px, bool bold, bool italic) {
     return f;
 }
 
-void MenuButton() {
-    QImage img(233, 33, QImage::Format_RGB32);
-    QPainter g(&img);
+void MenuButton(QPainter& g) {
     QLinearGradient grad(0, 0, 0, 33);
     grad.setColorAt(0, QColor(0xd0, 0x8a, 0x3c));
     grad.setColorAt(1, QColor(0x8c, 0x52, 0x1e));
-    g.fillRect(img.rect(), grad);
+    g.fillRect(QRect(0, 0, 233, 33), grad);
     g.setPen(Qt::NoPen);
     g.setBrush(QColor(0xf0, 0xb8, 0x70));
     g.drawRect(0, 0, 233, 2);
@@ -338,8 +362,6 @@ void MenuButton() {
     g.drawText(QRect(1, 1, 233, 33), Qt::AlignCenter, "Menu");
     g.setPen(QColor(0x1f, 0x5a, 0x12));
     g.drawText(QRect(0, 0, 233, 33), Qt::AlignCenter, "Menu");
-    g.end();
-    SaveBmp(img, "menu.bmp");
 }
 
 void Star(QPainter& g, QPointF c, double r, QColor colour) {
@@ -358,15 +380,13 @@ void Star(QPainter& g, QPointF c, double r, QColor colour) {
     g.drawPath(p);
 }
 
-void Banner() {
-    QImage img(235, 70, QImage::Format_RGB32);
-    QPainter g(&img);
+void Banner(QPainter& g) {
     g.setRenderHint(QPainter::Antialiasing);
     g.setRenderHint(QPainter::TextAntialiasing);
     QLinearGradient sky(0, 0, 235, 70);
     sky.setColorAt(0, QColor(0x0b, 0x1d, 0x5c));
     sky.setColorAt(1, QColor(0x23, 0x48, 0xb0));
-    g.fillRect(img.rect(), sky);
+    g.fillRect(QRect(0, 0, 235, 70), sky);
     for (auto [x, y, r] : {std::tuple{44.0, 62.0, 3.0}, {222.0, 12.0, 5.0}, {224.0, 56.0, 3.0}, {150.0, 6.0, 2.5}})
         Star(g, QPointF(x, y), r, QColor(0xff, 0xe0, 0x60));
     // A die tumbling at the left.
@@ -398,19 +418,21 @@ void Banner() {
     g.setFont(Face("Liberation Sans", 11, true, false));
     g.setPen(QColor(0x9f, 0xd3, 0xff));
     g.drawText(QRect(50, 53, 180, 14), Qt::AlignLeft | Qt::AlignVCenter, "www.zabavklub.cz");
-    g.end();
-    Save(img, "zkbaner.png", "PNG");
-    if (!Convert({Path("zkbaner.png"), "-colors", "256", "+repage", Path("zkbaner.gif")})) {
-        std::fprintf(stderr, "gen-assets: convert could not make zkbaner.gif\n");
+}
+
+// The banner is a GIF of 256 colours.
+void SaveGif(const QImage& img, const QString& name) {
+    const QString png = name + ".png", gif = name + ".gif";
+    Save(img, png, "PNG");
+    if (!Convert({Path(png), "-colors", "256", "+repage", Path(gif)})) {
+        std::fprintf(stderr, "gen-assets: convert could not make %s\n", qPrintable(gif));
         std::exit(1);
     }
-    QFile::remove(Path("zkbaner.png"));
+    QFile::remove(Path(png));
 }
 
 // The credits: the plumber's portrait against a red evening sky.
-void Credits() {
-    QImage img(288, 352, QImage::Format_RGB32);
-    QPainter g(&img);
+void Credits(QPainter& g) {
     g.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, 250);
     sky.setColorAt(0, QColor(0x2a, 0x0b, 0x3a));
@@ -508,8 +530,6 @@ void Credits() {
     g.drawEllipse(QRectF(68, 297, 12, 6));
     g.setBrush(Qt::black);
     g.drawEllipse(QPointF(61, 294), 2, 2);
-    g.end();
-    Save(img, "image1.jpg", "JPEG", 90);
 }
 
 // The icon: a valve wheel on a pipe bend full of water.
@@ -543,10 +563,34 @@ void Icons() {
     }
 }
 
-void LoadFonts(const QString& dir) {
-    for (const char* f : {"LiberationSans-Bold.ttf", "LiberationSans-BoldItalic.ttf", "LiberationSans-Italic.ttf",
-                          "LiberationSans-Regular.ttf", "texgyreadventor-bold.otf"}) {
-        QFontDatabase::addApplicationFont(dir + "/" + f);
+void Pictures() {
+    BothSizes(QSize(233, 33), MenuButton,
+              [](const QImage& img, const QString& suffix) { SaveBmp(img, "menu" + suffix + ".bmp"); });
+    BothSizes(QSize(235, 70), Banner,
+              [](const QImage& img, const QString& suffix) { SaveGif(img, "zkbaner" + suffix); });
+    BothSizes(QSize(288, 352), Credits,
+              [](const QImage& img, const QString& suffix) { Save(img, "image1" + suffix + ".jpg", "JPEG", 90); });
+}
+
+// The faces of the texts in the pictures, read from Debian's font packages
+// (the family names above name them).
+const struct {
+    const char* file;
+    const char* package;
+} kFaces[] = {
+    {"/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf", "fonts-liberation2"},
+    {"/usr/share/fonts/truetype/liberation2/LiberationSans-BoldItalic.ttf", "fonts-liberation2"},
+    {"/usr/share/fonts/truetype/liberation2/LiberationSans-Italic.ttf", "fonts-liberation2"},
+    {"/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf", "fonts-liberation2"},
+    {"/usr/share/texmf/fonts/opentype/public/tex-gyre/texgyreadventor-bold.otf", "fonts-texgyre"},
+};
+
+void LoadFonts() {
+    for (const auto& face : kFaces) {
+        if (QFontDatabase::addApplicationFont(QString::fromUtf8(face.file)) < 0) {
+            std::fprintf(stderr, "gen-assets: cannot read %s (Debian package %s)\n", face.file, face.package);
+            std::exit(1);
+        }
     }
 }
 
@@ -561,12 +605,10 @@ int main(int argc, char** argv) {
     }
     gOut = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(gOut);
-    LoadFonts(QDir(gOut).absoluteFilePath("../fonts"));
+    LoadFonts();
     Tiles();
     Bars();
-    MenuButton();
-    Banner();
-    Credits();
+    Pictures();
     Icons();
     return 0;
 }

@@ -1,7 +1,8 @@
 // The game's pictures, built into the program as resources: each picture of
-// the widget model ("trubka(3)", "menu", "lajna-h") maps to one file, loaded
-// on first use and scaled once per size, so that a board of 900 cells draws
-// from a handful of cached pixmaps.
+// the widget model ("trubka(3)", "menu", "lajna-h") maps to one file, with a
+// copy at twice the size for dense screens, loaded on first use and scaled
+// once per size, so that a board of 900 cells draws from a handful of cached
+// pixmaps.
 #pragma once
 
 #include <QPixmap>
@@ -14,23 +15,28 @@
 
 #include "ui/model/widget_model.h"
 
+class QPainter;
+class QRect;
+
 namespace vr::qt {
 
 // The resource file of a model picture: "trubka(3)" -> ":/pictures/trubka3.bmp",
-// "ZKbaner" -> ":/pictures/zkbaner.gif"; with `doubleSize` the 2x variant
-// ("trubka3@2x.bmp") drawn on high-density screens.
+// "ZKbaner" -> ":/pictures/zkbaner.gif"; with `doubleSize` the copy at twice
+// the size ("trubka3@2x.bmp") drawn on dense screens.
 QString PictureFile(std::string_view name, bool doubleSize = false);
 
 class Pictures {
 public:
     explicit Pictures(const WidgetModel& model) : model_(model) {}
 
-    // The picture at its own size; a null pixmap while the game has no file
-    // for it (the widget then shows nothing).
-    const QPixmap& natural(Picture p, qreal dpr = 1.0);
-    // The picture scaled to `size` (in widget pixels), cached for the next
-    // widget of the same size.
-    const QPixmap& scaled(Picture p, QSize size, qreal dpr = 1.0);
+    // The picture's designed size in pixels; empty while the game has no
+    // file for it.
+    QSize size(Picture p);
+    // Draws the picture over `target`, in the painter's device pixels: on a
+    // `dense` screen from its copy at twice the size where it has one,
+    // scaled to exactly the target's size once and cached for the next
+    // widget of that size. Nothing while the game has no file for it.
+    void draw(QPainter& painter, Picture p, const QRect& target, bool dense);
 
     std::size_t cachedCount() const { return scaled_.size(); }
 
@@ -38,17 +44,17 @@ private:
     struct Loaded {
         bool tried = false;
         bool triedTwice = false;
-        QPixmap single;  // the picture at its designed size
-        QPixmap twice;   // its 2x variant, where there is one
+        bool bar = false;  // a bar piece: flat bands of colour
+        QPixmap single;    // the picture at its designed size
+        QPixmap twice;     // its copy at twice the size, where there is one
     };
-    const Loaded& load(Picture p);
-    // The 2x variant, read only once a dense screen asks for it.
+    Loaded& load(Picture p);
+    // The copy at twice the size, read only once a dense screen asks for it.
     const QPixmap& twice(Picture p);
 
     const WidgetModel& model_;
     std::vector<Loaded> loaded_;
     std::unordered_map<std::uint64_t, QPixmap> scaled_;
-    QPixmap none_;
 };
 
 }  // namespace vr::qt

@@ -7,6 +7,7 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "ui/qt/fonts.h"
@@ -57,6 +58,31 @@ void DrawCaption(QPainter& p, const QRect& r, const QString& text, const QFont& 
 
 }  // namespace
 
+DevicePixels::DevicePixels(const QWidget& view) : ratio_(view.devicePixelRatioF()) {
+    const QPoint at = view.mapTo(view.window(), QPoint(0, 0));
+    const int left = edge(at.x()), top = edge(at.y());
+    rect_ = QRect(0, 0, edge(at.x() + view.width()) - left, edge(at.y() + view.height()) - top);
+    shift_ = QPointF(left - at.x() * ratio_, top - at.y() * ratio_);
+}
+
+void DevicePixels::apply(QPainter& p) const {
+    p.scale(1 / ratio_, 1 / ratio_);
+    p.translate(shift_);
+}
+
+QSize DevicePixels::size(QSize px) const { return {edge(px.width()), edge(px.height())}; }
+
+int DevicePixels::line(int px) const { return std::max(1, edge(px)); }
+
+int DevicePixels::edge(int px) const { return static_cast<int>(std::lround(px * ratio_)); }
+
+void DevicePixels::frame(QPainter& p, const QRect& r, int width, const QColor& topLeft, const QColor& bottomRight) {
+    p.fillRect(QRect(r.left(), r.top(), r.width(), width), topLeft);
+    p.fillRect(QRect(r.left(), r.top(), width, r.height()), topLeft);
+    p.fillRect(QRect(r.left(), r.bottom() - width + 1, r.width(), width), bottomRight);
+    p.fillRect(QRect(r.right() - width + 1, r.top(), width, r.height()), bottomRight);
+}
+
 MirrorView::MirrorView(const WidgetModel& model, W w, QWidget* parent) : QWidget(parent), model_(model), w_(w) {
     setFocusPolicy(Qt::NoFocus);
 }
@@ -80,23 +106,18 @@ void LabelView::paintEvent(QPaintEvent*) {
 void ImageView::paintEvent(QPaintEvent*) {
     const Widget& x = model();
     QPainter p(this);
-    QRect inside = rect();
-    if (x.borderStyle == 1) inside.adjust(1, 1, -1, -1);
+    const DevicePixels device(*this);
+    device.apply(p);
+    const QRect all = device.rect();
+    const int border = x.borderStyle == 1 ? device.line(1) : 0;
+    const QRect inside = all.adjusted(border, border, -border, -border);
     if (x.picture != kNoPicture) {
-        const qreal dpr = devicePixelRatioF();
-        const QPixmap& pix =
-            x.stretch ? pictures_.scaled(x.picture, inside.size(), dpr) : pictures_.natural(x.picture, dpr);
-        if (!pix.isNull()) {
-            p.setClipRect(inside);
-            p.drawPixmap(inside.topLeft(), pix);
-            p.setClipping(false);
-        }
+        const QRect target = x.stretch ? inside : QRect(inside.topLeft(), device.size(pictures_.size(x.picture)));
+        p.setClipRect(inside);
+        pictures_.draw(p, x.picture, target, device.dense());
+        p.setClipping(false);
     }
-    if (x.borderStyle == 1) {
-        p.setPen(QPen(Qt::black, 1));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    if (border > 0) DevicePixels::frame(p, all, border, Qt::black, Qt::black);
 }
 
 ButtonView::ButtonView(const WidgetModel& model, W w, QWidget* parent)
@@ -112,31 +133,30 @@ void ButtonView::paintEvent(QPaintEvent*) {
     const Widget& x = model();
     QPainter p(this);
     const QColor face = ToColor(x.backColor);
-    const QRect r = rect();
-    p.fillRect(r, face);
+    p.fillRect(rect(), face);
 
     // A two-step edge: light above and left, dark below and right; the
     // other way round while the button is held down.
     const QColor light = face.lighter(140), shadow = face.darker(150), dark = face.darker(300);
-    const QColor& outerTL = down_ ? dark : light;
-    const QColor& outerBR = down_ ? light : dark;
-    const QColor& innerBR = shadow;
-    p.setPen(outerTL);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(outerBR);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    if (!down_) {
-        p.setPen(innerBR);
-        p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
-        p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
+    {
+        const DevicePixels device(*this);
+        p.save();
+        device.apply(p);
+        const QRect r = device.rect();
+        const int line = device.line(1);
+        DevicePixels::frame(p, r, line, down_ ? dark : light, down_ ? light : dark);
+        if (!down_) {
+            const QRect inner = r.adjusted(line, line, -line, -line);
+            p.fillRect(QRect(inner.left(), inner.bottom() - line + 1, inner.width(), line), shadow);
+            p.fillRect(QRect(inner.right() - line + 1, inner.top(), line, inner.height()), shadow);
+        }
+        p.restore();
     }
 
     if (x.caption.empty()) return;
     p.setFont(font_);
     const QString caption = QString::fromStdString(x.caption);
-    QRect text = r.adjusted(4, 2, -4, -2);
+    QRect text = rect().adjusted(4, 2, -4, -2);
     if (down_) text.translate(1, 1);
     if (x.enabled) {
         p.setPen(ToColor(x.foreColor));

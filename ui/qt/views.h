@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QWidget>
 
@@ -17,6 +18,37 @@ namespace vr::qt {
 
 // A model colour (0x00BBGGRR, or one of the desktop's colours) as a Qt colour.
 QColor ToColor(std::uint32_t color);
+
+// The pixels of the screen that a view covers, for drawing its lines and
+// pictures on whole device pixels at any screen scale (1.25, 1.5, ...). Qt
+// clips each view to its edges in the window, scaled and rounded one by one,
+// so views that meet in the design meet on the screen without a gap or an
+// overlap; drawn in those pixels, not in the view's own scaled coordinates,
+// a line of the design lands on whole pixels and is never lost between two.
+class DevicePixels {
+public:
+    explicit DevicePixels(const QWidget& view);
+    // From now on the painter draws in device pixels, (0, 0) at the view's
+    // top-left pixel.
+    void apply(QPainter& p) const;
+    // The view: (0, 0) to its width and height in device pixels.
+    QRect rect() const { return rect_; }
+    // More than one device pixel to a pixel of the design.
+    bool dense() const { return ratio_ > 1.0; }
+    QSize size(QSize px) const;
+    // A line `px` pixels wide in the design: a whole number of device pixels, at least one.
+    int line(int px) const;
+    // A frame `width` device pixels wide just inside `r`: its top and left
+    // side in one colour, its bottom and right side (drawn over) in another.
+    static void frame(QPainter& p, const QRect& r, int width, const QColor& topLeft, const QColor& bottomRight);
+
+private:
+    int edge(int px) const;
+
+    qreal ratio_;
+    QPointF shift_;
+    QRect rect_;
+};
 
 // The widget's own colour and state, read when painting.
 class MirrorView : public QWidget {

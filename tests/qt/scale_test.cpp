@@ -1,0 +1,92 @@
+// The window on a denser screen, at whatever scale the screen has (CTest
+// runs this group again at 1.25, 1.5, 1.75 and 2 device pixels to a pixel):
+// the bars meet without a seam, every line of the design is whole device
+// pixels wide, the board keeps its edge lines, and at twice the density the
+// pictures are their copies drawn at twice the size.
+#include <QImage>
+
+#include <cmath>
+
+#include "tests/qt/window_fixture.h"
+#include "ui/qt/pictures.h"
+
+namespace vr::qt::test {
+namespace {
+
+class Scaled : public WindowTest {
+protected:
+    qreal ratio() const { return win->devicePixelRatioF(); }
+    int edge(int px) const { return static_cast<int>(std::lround(px * ratio())); }
+    // The device pixels of a rectangle of the window.
+    QRect device(const QRect& r) const {
+        return QRect(QPoint(edge(r.left()), edge(r.top())), QPoint(edge(r.right() + 1) - 1, edge(r.bottom() + 1) - 1));
+    }
+    QRect device(W w) const { return device(rectOf(w)); }
+    // A line one pixel wide in the design.
+    int line() const { return std::max(1, edge(1)); }
+    // Every pixel of a `line()` wide frame just inside `r` is black.
+    bool framed(const QImage& img, const QRect& r) const {
+        const int t = line();
+        for (const QRect& side :
+             {QRect(r.left(), r.top(), r.width(), t), QRect(r.left(), r.bottom() - t + 1, r.width(), t),
+              QRect(r.left(), r.top(), t, r.height()), QRect(r.right() - t + 1, r.top(), t, r.height())}) {
+            if (count(img, side, 0x000000) != side.width() * side.height()) return false;
+        }
+        return true;
+    }
+    // The copy at twice the size of the picture a widget shows.
+    QImage twice(W w) const {
+        return QImage(PictureFile(win->model().pictureName(at(w).picture), true)).convertToFormat(QImage::Format_RGB32);
+    }
+};
+
+TEST_F(Scaled, BarsMeetWithoutSeamsAndThePanelPicturesFillTheirPixels) {
+    const QImage img = shot();
+    ASSERT_EQ(img.size(), QSize(edge(800), edge(600)));
+    for (int i = 0; win->model().exists("lajny", i); ++i) {
+        const W bar = id("lajny", i);
+        if (!win->model().shown(bar)) continue;
+        const QRect r = device(bar);
+        int other = 0;
+        for (int y = r.top(); y <= r.bottom(); ++y) {
+            for (int x = r.left(); x <= r.right(); ++x) other += isBar(img, {x, y}) ? 0 : 1;
+        }
+        EXPECT_EQ(other, 0) << "bar " << i << " at " << ratio() << "x";
+    }
+    for (const char* name : {"menu", "ZKbaner"}) {
+        EXPECT_EQ(count(img, device(id(name)), kBack), 0) << name;
+        if (ratio() == 2) {
+            EXPECT_EQ(img.copy(device(id(name))), twice(id(name))) << name << " is its 2x picture";
+        }
+    }
+}
+
+TEST_F(Scaled, TheBoardsEdgeLinesTheSlotsFrameAndTheTilesFillTheirPixels) {
+    ASSERT_TRUE(win->click(id("novahra")));
+    ASSERT_TRUE(win->click(id("nabidka", 1)));
+    const QImage img = shot();
+    const GameState& game = win->game().state();
+    // Level 1 has no valve in its first and last column nor in its first row:
+    // the frames of those empty cells are the board's edge lines.
+    for (int y = 1; y <= 5; ++y) {
+        for (int x = 1; x <= 5; ++x) {
+            if (at(game.cells(x, y)).borderStyle == 1) {
+                EXPECT_TRUE(framed(img, device(game.cells(x, y)))) << x << "," << y << " at " << ratio() << "x";
+            }
+        }
+    }
+    EXPECT_TRUE(framed(img, device(id("nabidka", 1)))) << "the selected slot";
+
+    // The inlet's brick strip runs across its cell's every pixel, down to the last row.
+    const QRect inlet = device(game.cells(3, 5));
+    EXPECT_EQ(count(img, QRect(inlet.left(), inlet.bottom(), inlet.width(), 1), kBack), 0);
+    EXPECT_EQ(count(img, QRect(inlet.left(), inlet.bottom() - edge(10), 1, edge(10)), kBack), 0);
+    EXPECT_EQ(count(img, QRect(inlet.right(), inlet.bottom() - edge(10), 1, edge(10)), kBack), 0);
+    if (ratio() == 2) {
+        EXPECT_EQ(img.copy(inlet), twice(game.cells(3, 5))) << "the inlet is its 2x picture";
+        EXPECT_EQ(img.copy(device(id("nabidka", 2))), twice(id("nabidka", 2))) << "an offered piece is its 2x picture";
+    }
+}
+
+}  // namespace
+}  // namespace vr::qt::test

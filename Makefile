@@ -46,10 +46,12 @@ bench: build
 	@cmake --build $(BUILD) --target bench
 	@bench/run $(if $(QUICK),--quick) $(BUILD)
 
-# The pictures of the game in docs/, drawn offscreen with a fixed chance.
+# The pictures of the game in docs/, drawn offscreen with a fixed chance;
+# the menu and a level-1 board also at twice the density.
 screenshots: build
 	@cmake --build $(BUILD) --target vr-screenshots
 	@./$(BUILD)/vr-screenshots docs
+	@QT_SCALE_FACTOR=2 ./$(BUILD)/vr-screenshots docs menu level-1
 
 # Draws every picture of the game anew into assets/pictures (tools/gen_assets.cpp).
 pictures: test-deps configure

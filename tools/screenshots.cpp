@@ -1,9 +1,11 @@
 // vr-screenshots: draws the pictures of the game shown in the README into
 // docs/: the menu, the help screen, a level-1 board with water flowing, a
 // level-100 board and the first intermezzo. The window is drawn offscreen
-// with a fixed chance, so the pictures come out the same on every run.
+// with a fixed chance, so the pictures come out the same on every run. On
+// a denser screen (QT_SCALE_FACTOR=2) the files are named for the scale
+// ("menu@2x.png"); names after the folder draw only those pictures.
 //
-//     make screenshots        (or: vr-screenshots DIR)
+//     make screenshots        (or: vr-screenshots DIR [NAME...])
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -36,10 +38,15 @@ void TypeTicker(GameWindow& win) {
     } while (!steps[static_cast<std::size_t>(win.game().state().textStep)].clear);
 }
 
+QStringList gOnly;  // the pictures asked for; empty: all
+
 bool Save(GameWindow& win, const QString& dir, const char* name) {
+    if (!gOnly.isEmpty() && !gOnly.contains(QString::fromLatin1(name))) return true;
     TypeTicker(win);
     win.applyChanges();
-    const QString path = dir + "/" + name;
+    const qreal ratio = win.devicePixelRatioF();
+    const QString scale = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
+    const QString path = dir + "/" + name + scale + ".png";
     const bool ok = win.grab().save(path, "PNG");
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
     return ok;
@@ -114,14 +121,15 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    for (int i = 2; i < argc; ++i) gOnly << QString::fromLocal8Bit(argv[i]);
     QDir().mkpath(dir);
     bool ok = true;
 
     {
         auto win = Open();
-        ok &= Save(*win, dir, "menu.png");
+        ok &= Save(*win, dir, "menu");
         win->click(win->model().id("help"));
-        ok &= Save(*win, dir, "help.png");
+        ok &= Save(*win, dir, "help");
     }
     {
         auto win = Open();
@@ -129,13 +137,13 @@ int main(int argc, char** argv) {
         LayPipeUp(*win);
         RunOutCountdown(*win);
         for (int i = 0; i < 3; ++i) Tick(*win, "tok");  // three steps of the water
-        ok &= Save(*win, dir, "level-1.png");
+        ok &= Save(*win, dir, "level-1");
     }
     {
         auto win = Open();
         DealLevel(*win, 100);
         for (int i = 0; i < 3; ++i) Tick(*win, "countdowntimer");
-        ok &= Save(*win, dir, "level-100.png");
+        ok &= Save(*win, dir, "level-100");
     }
     {
         // Level 9 won: the water has passed its valve.
@@ -144,7 +152,7 @@ int main(int argc, char** argv) {
         win->game().LayPiece(4, 6, 1);
         RunOutCountdown(*win);
         for (int i = 0; i < 3; ++i) Tick(*win, "tok");
-        ok &= Save(*win, dir, "intermezzo-1.png");
+        ok &= Save(*win, dir, "intermezzo-1");
     }
     return ok ? 0 : 1;
 }

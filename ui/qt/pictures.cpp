@@ -1,8 +1,10 @@
 #include "ui/qt/pictures.h"
 
-#include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace vr::qt {
 
@@ -21,8 +23,11 @@ QString PictureFile(std::string_view name, bool doubleSize) {
 namespace {
 
 QPixmap LoadFile(const QString& path) {
-    if (!QFile::exists(path)) return {};
-    QImage image(path);
+    // Read as what its name says it is: guessing, Qt would first load every
+    // picture format's plugin to ask each whether it reads the file.
+    QImageReader reader(path, path.section(QLatin1Char('.'), -1).toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
     if (image.isNull()) return {};
     // Drawn pixel for pixel in device pixels, whatever the file's name says.
     image.setDevicePixelRatio(1);
@@ -57,30 +62,49 @@ QSize Pictures::size(Picture p) {
     return load(p).single.size();
 }
 
+namespace {
+
+// `source` scaled to `size`. The bar pieces are flat bands of colour:
+// scaled, their pixels are repeated, not blended, so the bands keep their
+// sharp edges. A bar's slice is one pixel of the bar's length: scaled across
+// the bar only, it is repeated along it.
+QPixmap Scaled(const QPixmap& source, QSize size, bool bar, bool alongX, bool alongY) {
+    if (source.size() == size) return source;
+    const Qt::TransformationMode mode = bar ? Qt::FastTransformation : Qt::SmoothTransformation;
+    if (!alongX && !alongY) return source.scaled(size, Qt::IgnoreAspectRatio, mode);
+    const QImage across =
+        source.toImage()
+            .convertToFormat(QImage::Format_RGB32)
+            .copy(0, 0, alongX ? 1 : source.width(), alongY ? 1 : source.height())
+            .scaled(alongX ? 1 : size.width(), alongY ? 1 : size.height(), Qt::IgnoreAspectRatio, mode);
+    QImage out(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        if (alongX) {
+            std::fill_n(row, size.width(), across.pixel(0, y));
+        } else {
+            std::copy_n(reinterpret_cast<const QRgb*>(across.constScanLine(0)), size.width(), row);
+        }
+    }
+    return QPixmap::fromImage(std::move(out));
+}
+
+}  // namespace
+
 void Pictures::draw(QPainter& painter, Picture p, const QRect& target, bool dense) {
     if (p == kNoPicture || target.isEmpty()) return;
     const Loaded& l = load(p);
     if (l.single.isNull()) return;
     const QPixmap& source = dense && !twice(p).isNull() ? twice(p) : l.single;
-    // A bar's slice is one pixel of its length: scaled across the bar only,
-    // it is repeated along it.
-    const bool alongX = l.single.width() == 1, alongY = l.single.height() == 1;
-    const QSize size(alongX ? source.width() : target.width(), alongY ? source.height() : target.height());
-
+    const QSize size = target.size();
     const std::uint64_t key = (std::uint64_t{p} << 48) | (std::uint64_t{dense} << 40) |
                               (std::uint64_t(size.width() & 0xfffff) << 20) | std::uint64_t(size.height() & 0xfffff);
     auto it = scaled_.find(key);
     if (it == scaled_.end()) {
-        // The bar pieces are flat bands of colour: scaled, their pixels are
-        // repeated, not blended, so the bands keep their sharp edges.
-        const Qt::TransformationMode mode = l.bar ? Qt::FastTransformation : Qt::SmoothTransformation;
-        it = scaled_.emplace(key, source.size() == size ? source : source.scaled(size, Qt::IgnoreAspectRatio, mode)).first;
+        const bool alongX = l.single.width() == 1, alongY = l.single.height() == 1;
+        it = scaled_.emplace(key, Scaled(source, size, l.bar, alongX, alongY)).first;
     }
-    if (alongX || alongY) {
-        painter.drawTiledPixmap(target, it->second);
-    } else {
-        painter.drawPixmap(target.topLeft(), it->second);
-    }
+    painter.drawPixmap(target.topLeft(), it->second);
 }
 
 }  // namespace vr::qt

@@ -87,7 +87,6 @@ GameWindow::GameWindow(std::unique_ptr<Random> chance)
     clock_.start();
     PrepareApplication();
     setWindowTitle(QString::fromUtf8(kWindowCaption));
-    setWindowIcon(GameIcon());
     setFixedSize(kClientWidth, kClientHeight);
     setFocusPolicy(Qt::NoFocus);
     if (const QScreen* s = screen()) {
@@ -156,20 +155,31 @@ void GameWindow::arm() {
 void GameWindow::applyChanges() {
     if (views_.size() < model_.size()) views_.resize(model_.size(), nullptr);
     const std::vector<WidgetModel::Change> changes = model_.takeChanges();
-    for (const WidgetModel::Change& c : changes) apply(c.w, c.bits);
+    bool shownOrHidden = false;
+    for (const WidgetModel::Change& c : changes) {
+        apply(c.w, c.bits);
+        shownOrHidden = shownOrHidden || (c.bits & kDirtyVisible);
+    }
     showStrips();
-    // A text box is a heavy widget and the story has nine of them: each gets
-    // its view when it first comes on screen, not at start-up.
-    for (auto it = unseenBoxes_.begin(); it != unseenBoxes_.end();) {
-        if (model_.shown(*it)) {
-            const W box = *it;
-            it = unseenBoxes_.erase(it);
-            apply(box, kDirtyAll);
-        } else {
+    for (auto it = unseen_.begin(); shownOrHidden && it != unseen_.end();) {
+        if (waits(*it)) {
             ++it;
+        } else {
+            const W w = *it;
+            it = unseen_.erase(it);
+            apply(w, kDirtyAll);
         }
     }
     if (QAccessible::isActive()) AnnounceChanges(*this, changes);
+}
+
+bool GameWindow::waits(W w) const {
+    // A text box is a heavy widget and the story has nine of them; what lies
+    // in a panel is of no use before the panel shows (the story, the help,
+    // the credits, and the template pictures never): each gets its view when
+    // it first comes on screen, not at start-up.
+    const Widget& x = model_.at(w);
+    return x.kind == Kind::TextBox ? !model_.shown(w) : !model_.shown(x.container);
 }
 
 QWidget* GameWindow::ensureView(W w) {
@@ -285,8 +295,8 @@ void GameWindow::apply(W w, std::uint32_t bits) {
     if (x.kind == Kind::Timer) return;
     QWidget*& slot = views_[static_cast<std::size_t>(w)];
     if (!slot) {
-        if (x.kind == Kind::TextBox && !model_.shown(w)) {
-            if (std::find(unseenBoxes_.begin(), unseenBoxes_.end(), w) == unseenBoxes_.end()) unseenBoxes_.push_back(w);
+        if (waits(w)) {
+            if (std::find(unseen_.begin(), unseen_.end(), w) == unseen_.end()) unseen_.push_back(w);
             return;
         }
         slot = create(w);
@@ -368,6 +378,12 @@ void GameWindow::mousePressEvent(QMouseEvent* event) {
 void GameWindow::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), ToColor(kWindowBack));
+    // The icon comes right after the first frame: decoding its sizes would
+    // hold that frame back.
+    if (!iconAsked_) {
+        iconAsked_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(GameIcon()); });
+    }
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

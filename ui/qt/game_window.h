@@ -45,7 +45,8 @@ public:
     Main& game() { return *main_; }
     const Pictures& pictures() const { return pictures_; }
     // The Qt widget that shows `w`; none for the timers, nor for a text box
-    // that has not been on screen yet (its view is made when it first shows).
+    // or a panel's content that has not been on screen yet (its view is made
+    // when it first shows).
     QWidget* view(W w) const;
     // Milliseconds since the window was created: the game's clock.
     std::int64_t clock() const { return clock_.elapsed(); }
@@ -73,6 +74,7 @@ private:
     void place(W w, QWidget* v);
     void showStrips();
     void apply(W w, std::uint32_t bits);
+    bool waits(W w) const;
     void watch(QObject* o, W w);
     void press(W w);
     void release(W w, bool inside);
@@ -96,12 +98,13 @@ private:
     // not all 900 cells, for every change on the board.
     std::map<std::tuple<W, int, int>, QWidget*> strips_;
     std::vector<QWidget*> touchedStrips_;  // to be shown or hidden with their cells
-    std::vector<W> unseenBoxes_;           // text boxes not on screen yet, without a view
+    std::vector<W> unseen_;                // widgets not on screen yet, without a view
     QHash<QObject*, W> watched_;           // Qt widgets that take the mouse for a model widget
     QTimer timer_;
     W pressed_ = kNoWidget;    // the widget the held mouse button went down on
     W lastPress_ = kNoWidget;  // the widget of the latest press, to tell a double click's second press
     bool clockHeld_ = false;
+    bool iconAsked_ = false;  // the window's icon is set once the first frame is out
 };
 
 }  // namespace vr::qt

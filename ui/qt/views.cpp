@@ -1,6 +1,7 @@
 #include "ui/qt/views.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
@@ -24,15 +25,30 @@ QColor ToColor(std::uint32_t color) {
 
 namespace {
 
+struct LineMetrics {
+    int lead;  // room above the ascent for the accents
+    int step;  // from one line's top to the next
+};
+
+// Measured once for each face and size, not at every repaint: the ticker
+// alone repaints ten times a second.
+const LineMetrics& MetricsOf(const QFont& font) {
+    static QHash<QString, LineMetrics> known;
+    const QString key = font.key();
+    const auto it = known.constFind(key);
+    if (it != known.constEnd()) return *it;
+    const QFontMetrics fm(font);
+    const int accents = -fm.boundingRect(QStringLiteral("ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ")).top();
+    const int lead = std::max(0, accents - fm.ascent());
+    return *known.insert(key, {lead, std::max(fm.lineSpacing(), lead + fm.ascent() + fm.descent())});
+}
+
 // Lays a caption out in lines as the window's texts were designed: wrapped
 // at word boundaries, each line with room above its capitals for Czech
 // accents (some faces put those above their own ascent, where a plain
 // top-aligned line would cut them off).
 void DrawCaption(QPainter& p, const QRect& r, const QString& text, const QFont& font, Qt::Alignment align) {
-    const QFontMetrics fm(font);
-    const int accents = -fm.boundingRect(QStringLiteral("ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ")).top();
-    const int lead = std::max(0, accents - fm.ascent());
-    const int step = std::max(fm.lineSpacing(), lead + fm.ascent() + fm.descent());
+    const auto [lead, step] = MetricsOf(font);
 
     QTextLayout layout(text, font);
     QTextOption option;

@@ -1,6 +1,15 @@
 // The game's window with a fixed chance: every run deals the same boards.
-// Only for the tests of the real window; never installed.
+// Only for the tests of the real window; never installed. Where no tool can
+// move the pointer (a Wayland compositor), a test clicks through stdin
+// instead: a line "click NAME" or "click NAME INDEX" clicks that widget as
+// the player's click reaches the game.
 #include <QApplication>
+#include <QSocketNotifier>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
 
 #include "tests/qt/seeded_window.h"
 #include "ui/qt/game_window.h"
@@ -11,6 +20,23 @@ int main(int, char** argv) {
     QApplication app(argc, args);
     vr::qt::PrepareApplication();
     vr::qt::GameWindow window(vr::qt::test::kSeededWindowSeed);
+    QSocketNotifier player(STDIN_FILENO, QSocketNotifier::Read);
+    std::string pending;
+    QObject::connect(&player, &QSocketNotifier::activated, [&] {
+        char buf[256];
+        const ssize_t n = read(STDIN_FILENO, buf, sizeof buf);
+        if (n <= 0) {
+            player.setEnabled(false);
+            return;
+        }
+        pending.append(buf, static_cast<std::size_t>(n));
+        for (std::size_t end; (end = pending.find('\n')) != std::string::npos; pending.erase(0, end + 1)) {
+            char name[64];
+            int index = -1;
+            if (std::sscanf(pending.c_str(), "click %63s %d", name, &index) < 1) continue;
+            window.click(index < 0 ? window.model().id(name) : window.model().id(name, index));
+        }
+    });
     window.show();
     return QApplication::exec();
 }

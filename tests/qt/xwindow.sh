@@ -5,11 +5,12 @@
 #
 # Sourcing it makes a scratch directory $work, removed at exit together with
 # the X server and the game. Then: start_xvfb; start_game command...; and the
-# helpers below.
+# helpers below. The Wayland test keeps the scratch directory, the clean-up
+# and the helpers, with a compositor of its own in place of the X server.
 set -uo pipefail
 
 work=$(mktemp -d)
-xvfb_pid=""
+server_pid=""  # the display server: Xvfb, or a Wayland compositor
 game_pid=""
 wid=""
 X=0
@@ -25,7 +26,7 @@ unset SESSION_MANAGER
 
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
 }
@@ -54,19 +55,19 @@ start_xvfb() {
     for n in $(seq 90 160); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-        xvfb_pid=$!
+        server_pid=$!
         for _ in $(seq 100); do
-            kill -0 "$xvfb_pid" 2>/dev/null || break
+            kill -0 "$server_pid" 2>/dev/null || break
             lock=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")
-            if [ "$lock" = "$xvfb_pid" ] && DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
+            if [ "$lock" = "$server_pid" ] && DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1; then
                 export DISPLAY=":$n"
                 return 0
             fi
             sleep 0.05
         done
-        kill "$xvfb_pid" 2>/dev/null
-        wait "$xvfb_pid" 2>/dev/null
-        xvfb_pid=""
+        kill "$server_pid" 2>/dev/null
+        wait "$server_pid" 2>/dev/null
+        server_pid=""
     done
     fail "no X server could be started"
 }

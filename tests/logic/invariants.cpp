@@ -2,13 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <vector>
 
 namespace vr::test {
 namespace {
-
-std::string Indexed(const char* name, int i) { return std::string(name) + "(" + std::to_string(i) + ")"; }
 
 std::string At(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
 
@@ -54,22 +51,24 @@ std::string TraceWater(const Main& m, std::vector<Passes>& passes) {
            "), where the pipes from the inlet do not lead";
 }
 
-std::string ExpectedPicture(const Main& m, int x, int y, const Passes& p) {
+// The widget whose picture the cell shows by its record and the water; kNoWidget: none.
+W ExpectedPicture(const Main& m, int x, int y, const Passes& p) {
+    const FormWidgets& w = m.widgets();
     const Piece& r = m.state().board(x, y);
     const int n = m.state().boardSize;
-    if (r.id == kEmptyId) return "";
-    if (r.isValve && x == (n + 1) / 2 && y == n) return p.count ? "pzed(1)" : "pzed(0)";
-    if (r.isValve) return Indexed(p.count ? "ventilvoda" : "ventil", r.id);
-    if (p.count == 0) return Indexed("trubka", r.id);
-    if (r.twoChannel && p.count == 1) return Indexed("voda", HalfPicture(r.id, p.firstDx, p.firstDy));
-    return Indexed("voda", r.id);
+    if (r.id == kEmptyId) return kNoWidget;
+    if (r.isValve && x == InletColumn(n) && y == n) return w.pzed[p.count ? 1 : 0];
+    if (r.isValve) return (p.count ? w.ventilvoda : w.ventil)[r.id];
+    if (p.count == 0) return w.trubka[r.id];
+    if (r.twoChannel && p.count == 1) return w.voda[static_cast<std::size_t>(HalfPicture(r.id, p.firstDx, p.firstDy))];
+    return w.voda[r.id];
 }
 
 std::string BoardViolation(const Game& g) {
     const Main& m = *g.main;
     const WidgetModel& v = g.model;
     const int n = m.state().boardSize;
-    const bool playing = !v.isVisible(v.id("menufrm")) && !v.isVisible(v.id("interfrm"));
+    const bool playing = !v.isVisible(m.widgets().menufrm) && !v.isVisible(m.widgets().interfrm);
     std::vector<Passes> passes(static_cast<std::size_t>(n * n));
     if (std::string broken = TraceWater(m, passes); !broken.empty()) return broken;
     const int c = 500 / n;
@@ -89,17 +88,15 @@ std::string BoardViolation(const Game& g) {
             const Passes& p = passes[static_cast<std::size_t>(k)];
             if (m.state().board(x, y).twoChannel && (m.state().board(x, y).passedOnce != 0) != (p.count > 0))
                 return "passedOnce of " + At(x, y) + " does not match the water";
-            const std::string want = ExpectedPicture(m, x, y, p);
-            const std::string shows = g.picture(cell);
-            if (shows != want) return "cell " + At(x, y) + " shows '" + shows + "' instead of '" + want + "'";
+            const W want = ExpectedPicture(m, x, y, p);
+            if (v.readPicture(cell) != (want == kNoWidget ? kNoPicture : v.readPicture(want)))
+                return "cell " + At(x, y) + " shows '" + g.picture(cell) + "' instead of '" +
+                       (want == kNoWidget ? "" : g.picture(want)) + "'";
         }
     }
-    for (int i = n * n; i < m.poleCount(); ++i) {
-        if (v.isVisible(m.pole(i))) return "cell pole(" + std::to_string(i) + ") beyond the board visible";
-    }
     for (int i = 1; i <= 4; ++i) {
-        const W slot = v.id("nabidka", i);
-        if (g.picture(slot) != Indexed("trubka", m.state().offer[static_cast<std::size_t>(i)].id))
+        const W slot = m.widgets().nabidka[static_cast<std::size_t>(i)];
+        if (v.readPicture(slot) != v.readPicture(m.widgets().trubka[m.state().offer[static_cast<std::size_t>(i)].id]))
             return "offer " + std::to_string(i) + " shows another piece than its slot holds";
         if (v.border(slot) != (i == m.state().selectedSlot ? 1 : 0)) return "frame of offer " + std::to_string(i);
     }
@@ -107,17 +104,39 @@ std::string BoardViolation(const Game& g) {
 }
 
 std::string ScreenViolation(const Game& g) {
+    const Main& m = *g.main;
     const WidgetModel& v = g.model;
-    const W tok = v.id("tok"), countdown = v.id("countdowntimer");
+    const int n = m.state().boardSize;
+    if (m.state().level > 101) return "level " + std::to_string(m.state().level) + " beyond 101";
+    if (m.state().lives > 21) return std::to_string(m.state().lives) + " lives, more than 21";
+    for (int i = n * n; i < m.poleCount(); ++i) {
+        if (v.isVisible(m.pole(i))) return "cell pole(" + std::to_string(i) + ") beyond the board visible";
+    }
+    const W tok = m.widgets().tok, countdown = m.widgets().countdowntimer;
     if (v.isEnabled(tok) && v.isEnabled(countdown)) return "tok and countdowntimer both run";
-    if (v.isVisible(v.id("countdown")) && !v.isEnabled(countdown) && v.tag(countdown) != "r")
+    if (v.tag(countdown) == kCountdownPaused && (v.isEnabled(countdown) || !v.isVisible(m.widgets().menufrm)))
+        return "the pause mark on countdowntimer outside a paused countdown";
+    const bool waits = v.isVisible(m.widgets().menufrm) || v.isVisible(m.widgets().interfrm);
+    if (waits && (v.isEnabled(tok) || v.isEnabled(countdown))) return "the game's time runs under the menu or a story screen";
+    for (int i = 1; waits && i <= 4; ++i) {
+        if (v.clickable(m.widgets().nabidka[static_cast<std::size_t>(i)])) return "an offer takes clicks under a frame";
+    }
+    for (int i = 0; waits && i < m.poleCount(); ++i) {
+        if (v.clickable(m.pole(i))) return "cell pole(" + std::to_string(i) + ") takes clicks under a frame";
+    }
+    const bool playing = n > 0 && !waits;
+    if (playing && !v.isEnabled(tok) && !v.isEnabled(countdown)) return "a level in play with neither countdown nor water";
+    if (playing && (m.state().lives == 0 || v.caption(m.widgets().levnum) != std::to_string(m.state().level) ||
+                    v.caption(m.widgets().lzivotu) != std::to_string(m.state().lives)))
+        return "a level in play with no lives, or the side panel shows other level or lives than the game has";
+    if (v.isVisible(m.widgets().countdown) && !v.isEnabled(countdown) && v.tag(countdown) != kCountdownPaused)
         return "the countdown label is up with no countdown running or paused";
     int texts = 0;
     for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 101, 301, 501, 701}) texts += v.isVisible(v.id("intertext", i));
     if (texts > 1) return std::to_string(texts) + " story texts visible";
-    const bool one = v.isVisible(v.id("inter1")), two = v.isVisible(v.id("inter2"));
+    const bool one = v.isVisible(m.widgets().inter1), two = v.isVisible(m.widgets().inter2);
     if (one != two) return "one choice button without the other";
-    if (one && v.isVisible(v.id("interok"))) return "choice buttons and Okay together";
+    if (one && v.isVisible(m.widgets().interok)) return "choice buttons and Okay together";
     return "";
 }
 

@@ -26,11 +26,18 @@ namespace vr::test {
 //   the water's path is followed through the records from the inlet to the
 //   current flow position, so a flow position that the pipes do not lead to is
 //   broken too;
-// - no cell beyond the first N x N is visible;
 // - each offer image shows the piece of its slot, and only the selected slot is framed.
-// Timer and screen rules (always):
-// - at most one of tok and countdowntimer runs; the countdown label is shown
-//   only while a countdown runs or waits paused;
+// Bounds, timer and screen rules (always):
+// - level <= 101, lives <= 21; no cell beyond the first N x N is visible
+//   (N = 0 before the first deal);
+// - at most one of tok and countdowntimer runs, and one of them does while a
+//   level is played (no menu, no story screen); the countdown label is shown
+//   only while a countdown runs or waits paused; the pause mark "r" only on a
+//   countdown that waits under the menu;
+// - under the menu or a story screen the game's time stands still and no
+//   offer or cell takes clicks;
+// - while a level is played lives are left, and the side panel shows the
+//   level and lives;
 // - at most one story text is visible; inter1 and inter2 come together, and
 //   never together with interok.
 std::string FirstViolation(const Game& g);

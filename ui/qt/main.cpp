@@ -1,10 +1,31 @@
-// Vojtik Rournik: the game's one window. It reads no options, no environment
-// and no files.
+// Vojtik Rournik: the game's one window. It reads no options and no files; of
+// the environment it only asks whether there is a display at all.
 #include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include "ui/qt/game_window.h"
 
+namespace {
+
+// Neither an X server nor a Wayland compositor to show the window on, and no
+// platform chosen by hand: Qt would give up with an abort and words of its own.
+bool NoDisplay() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 int main(int, char** argv) {
+    if (NoDisplay()) {
+        std::fputs("Vojtik Rournik: není k dispozici žádný displej (X11 ani Wayland), okno hry nelze otevřít.\n", stderr);
+        return 1;
+    }
     // Qt's own command-line switches are not the game's: they are not passed on.
     int argc = 1;
     char* args[] = {argv[0], nullptr};

@@ -4,7 +4,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps test-deps configure build run test test-asan bench package reproducible install screenshots pictures clean
+.PHONY: all deps test-deps configure build run test test-asan fuzz-build fuzz-smoke fuzz bench package reproducible install screenshots pictures clean
 
 all: build
 
@@ -30,6 +30,7 @@ build: test-deps
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j2
 	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory fuzz-smoke
 
 # The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer
 # (the real-window tests excepted: they run in the plain build above).
@@ -40,6 +41,31 @@ test-asan: test-deps
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j2 -LE 'realwindow|style|package'
+
+# The game played by clang's libFuzzer, on the same sanitizers: twenty seconds
+# and the corpus in `make test`; FUZZ_SECONDS (600) from the corpus in
+# `make fuzz`, which tells the runs, the coverage, how deep the games went and
+# what was found (in build-fuzz/findings).
+FUZZ_BUILD = $(BUILD)-fuzz
+FUZZ_SECONDS ?= 600
+fuzz-build: test-deps
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DVR_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) --target vr-fuzz vr-fuzz-replay
+
+fuzz-smoke: fuzz-build
+	@cd $(FUZZ_BUILD) && ctest --output-on-failure -L fuzz
+
+fuzz: fuzz-build
+	@cd $(FUZZ_BUILD) && rm -rf corpus findings && mkdir findings && cp -r $(CURDIR)/tests/fuzz/corpus corpus
+	@echo "fuzzing for $(FUZZ_SECONDS) s (log: $(FUZZ_BUILD)/fuzz.log)"
+	@cd $(FUZZ_BUILD) && status=0; tests/fuzz/vr-fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+		-print_final_stats=1 -artifact_prefix=findings/ corpus >fuzz.log 2>&1 || status=$$?; \
+	awk '/cov: .*ft:/ { for (i = 1; i < NF; ++i) { if ($$i == "cov:") c = $$(i + 1); if ($$i == "ft:") f = $$(i + 1) } } \
+		/number_of_executed_units/ { n = $$2 } /average_exec_per_sec/ { r = $$2 } \
+		END { printf "%s runs, %s runs/s; coverage: %s edges, %s features\n", n, r, c, f }' fuzz.log; \
+	tests/fuzz/vr-fuzz-replay corpus; \
+	if [ -n "$$(ls findings)" ]; then grep -A30 -m1 -E 'broken rule|ERROR|runtime error' fuzz.log; \
+		echo "findings: $$(ls findings | tr '\n' ' ')"; else echo "no findings"; fi; exit $$status
 
 # The benchmarks and their table (about 5 minutes; QUICK=1: about 1).
 bench: build

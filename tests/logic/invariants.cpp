@@ -117,7 +117,7 @@ std::string ScreenViolation(const Game& g) {
     if (v.tag(countdown) == kCountdownPaused && (v.isEnabled(countdown) || !v.isVisible(m.widgets().menufrm)))
         return "the pause mark on countdowntimer outside a paused countdown";
     const bool waits = v.isVisible(m.widgets().menufrm) || v.isVisible(m.widgets().interfrm);
-    if (waits && (v.isEnabled(tok) || v.isEnabled(countdown))) return "the game's time runs under the menu or a story screen";
+    if (waits && (v.isEnabled(tok) || v.isEnabled(countdown))) return "the game's time runs under a frame";
     for (int i = 1; waits && i <= 4; ++i) {
         if (v.clickable(m.widgets().nabidka[static_cast<std::size_t>(i)])) return "an offer takes clicks under a frame";
     }
@@ -125,7 +125,7 @@ std::string ScreenViolation(const Game& g) {
         if (v.clickable(m.pole(i))) return "cell pole(" + std::to_string(i) + ") takes clicks under a frame";
     }
     const bool playing = n > 0 && !waits;
-    if (playing && !v.isEnabled(tok) && !v.isEnabled(countdown)) return "a level in play with neither countdown nor water";
+    if (playing && !v.isEnabled(tok) && !v.isEnabled(countdown)) return "a level in play, its time standing still";
     if (playing && (m.state().lives == 0 || v.caption(m.widgets().levnum) != std::to_string(m.state().level) ||
                     v.caption(m.widgets().lzivotu) != std::to_string(m.state().lives)))
         return "a level in play with no lives, or the side panel shows other level or lives than the game has";

@@ -23,7 +23,8 @@ bool NoDisplay() {
 
 int main(int, char** argv) {
     if (NoDisplay()) {
-        std::fputs("Vojtik Rournik: není k dispozici žádný displej (X11 ani Wayland), okno hry nelze otevřít.\n", stderr);
+        std::fputs("Vojtik Rournik: není k dispozici žádný displej (X11 ani Wayland), okno hry nelze otevřít.\n",
+                   stderr);
         return 1;
     }
     // Qt's own command-line switches are not the game's: they are not passed on.

@@ -1,26 +1,28 @@
 // A game on the widget model alone: the window in its design state, the
 // event driver on a virtual clock, a scripted or seeded chance and a platform
-// that records what the game asked of it.
+// that records what the game asked of it; the ways into a game and the views
+// of its screen that the tests share.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "game/main_form.h"
-#include "scripted_random.h"
-#include "ui/model/event_driver.h"
 #include "ui/design/inventory.h"
-#include "ui/model/widget_model.h"
+#include "ui/model/check.h"
+#include "ui/model/event_driver.h"
 
 namespace vr::test {
 
 class FakeBrowser : public Browser {
 public:
-    bool show() override {
-        shown = true;
-        return true;
-    }
+    bool show() override { return shown = true; }
     bool navigate(const std::string& address) override {
         visited.push_back(address);
         return true;
@@ -32,16 +34,12 @@ public:
 class FakePlatform : public Platform {
 public:
     std::uint32_t secondsSinceMidnight() override { return seconds; }
-    // As on the desktop, no event runs after the game has been told to end.
-    void quit() override {
+    void quit() override {  // as on the desktop, no event runs after it
         ++quits;
-        if (driver) driver->stop();
+        driver->stop();
     }
     std::shared_ptr<Browser> createBrowser() override {
-        if (!browserAvailable) return nullptr;
-        auto b = std::make_shared<FakeBrowser>();
-        browsers.push_back(b);
-        return b;
+        return browserAvailable ? browsers.emplace_back(std::make_shared<FakeBrowser>()) : nullptr;
     }
     std::uint32_t seconds = 12345;
     int quits = 0;
@@ -50,24 +48,36 @@ public:
     std::vector<std::shared_ptr<FakeBrowser>> browsers;
 };
 
+// Hands out exactly the draws it was given, in order, and stops the test
+// loudly when the game asks for one more.
+class ScriptedRandom : public Random {
+public:
+    void push(double r) { draws_.push_back(r); }
+    void seed(std::uint32_t) override {}
+    double next() override {
+        VR_CHECK(!draws_.empty(), "the game drew a random number more than scripted");
+        const double r = draws_.front();
+        draws_.pop_front();
+        return r;
+    }
+    std::size_t left() const { return draws_.size(); }
+
+private:
+    std::deque<double> draws_;
+};
+
 // A window that has loaded, with the given chance behind it.
 struct Game {
-    explicit Game(std::unique_ptr<Random> r = std::make_unique<ScriptedRandom>())
-        : random(std::move(r)), driver(model) {
+    explicit Game(std::unique_ptr<Random> r = std::make_unique<ScriptedRandom>()) : random(std::move(r)), driver(model) {
         BuildWindow(model);
         platform.driver = &driver;
         main = std::make_unique<Main>(model, *random, platform);
         main->Form_Load();
     }
-    static std::unique_ptr<Game> Seeded(std::uint32_t seed) {
-        return std::make_unique<Game>(std::make_unique<SeededRandom>(seed));
-    }
+    static std::unique_ptr<Game> Seeded(std::uint32_t seed) { return std::make_unique<Game>(std::make_unique<SeededRandom>(seed)); }
 
     ScriptedRandom& script() { return dynamic_cast<ScriptedRandom&>(*random); }
-
-    W id(const std::string& name, int index = -1) const {
-        return index < 0 ? model.id(name) : model.id(name, index);
-    }
+    W id(const std::string& name, int index = -1) const { return index < 0 ? model.id(name) : model.id(name, index); }
     const Widget& w(const std::string& name, int index = -1) const { return model.at(id(name, index)); }
     bool click(const std::string& name, int index = -1) { return driver.click(name, index); }
     void advance(std::int64_t ms) { driver.advance(ms); }
@@ -81,5 +91,131 @@ struct Game {
     FakePlatform platform;
     std::unique_ptr<Main> main;
 };
+
+// The draw r for which Int(r x k) is v.
+inline double DrawFor(int v, int k) { return (v + 0.5) / k; }
+
+struct Valve {  // a valve try landing on (x, y); with a shape (not -1), a valve put there
+    int x, y, shape;
+};
+
+// Scripts the draws of a deal on an n x n board: the valve tries in order
+// (columns and rows 2..N - 1 are Int(r x (N - 2)) + 2, shapes Int(r x 6)),
+// then the pieces of offer slots 1..4.
+inline void ScriptDeal(Game& g, int n, const std::vector<Valve>& tries, const std::vector<int>& offer) {
+    for (const Valve& v : tries) {
+        g.script().push(DrawFor(v.x - 2, n - 2));
+        g.script().push(DrawFor(v.y - 2, n - 2));
+        if (v.shape >= 0) g.script().push(DrawFor(v.shape, 6));
+    }
+    for (int id : offer) g.script().push(DrawFor(id, 9));
+}
+
+// Deals `level` with `lives` from those draws: "Nová Hra" for a new game at level 1.
+inline void Deal(Game& g, int level, const std::vector<Valve>& tries, const std::vector<int>& offer, int lives = 5) {
+    ScriptDeal(g, level / 4 + 5, tries, offer);
+    if (level == 1 && lives == 5) {
+        EXPECT_TRUE(g.click("novahra"));
+    } else {
+        g.main->EnterLevel(static_cast<Byte>(level), static_cast<Byte>(lives));
+    }
+}
+
+// Level 1 from scripted draws: one valve at (3, 3), straight up and down, and
+// that piece in every slot. The countdown shows 20 and ends 21 s after the
+// deal; the water enters the inlet (3, 5) 2 s later, the cell above it 2 s
+// after that, and the valve 2 s after that.
+inline void NewScriptedGame(Game& g, int lives = 5) { Deal(g, 1, {{3, 3, 1}}, {1, 1, 1, 1}, lives); }
+constexpr const char* kLevel1 = "pole*23 nabidka*4 menu";  // what takes a click there
+constexpr const char* kMenu = "dsel*5 novahra help ukoncit menu ZKbaner";  // at start and after a game
+
+// Lays the piece of offer slot 1 on the cell (x, y) of a scripted level-1
+// board; the refill draws the same piece again.
+inline void LayFromSlot1(Game& g, int x, int y) {
+    g.script().push(DrawFor(1, 9));
+    EXPECT_TRUE(g.click("nabidka", 1));
+    EXPECT_TRUE(g.click("pole", (y - 1) * 5 + x - 1));
+}
+
+// Runs the countdown of the level just dealt to its end: the water is released.
+inline void RunCountdown(Game& g) { g.advance((std::stoi(g.w("countdown").caption) + 1) * 1000); }
+
+// The story text boxes that are visible.
+inline std::vector<int> VisibleTexts(const Game& g) {
+    std::vector<int> out;
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 101, 301, 501, 701}) {
+        if (g.w("intertext", i).visible) out.push_back(i);
+    }
+    return out;
+}
+
+// The cell pictures of the board in play, row by row.
+inline std::vector<std::string> Board(const Game& g) {
+    std::vector<std::string> out;
+    for (int c = 0; c < g.main->state().boardSize * g.main->state().boardSize; ++c) out.push_back(g.picture("pole", c));
+    return out;
+}
+
+// The panels up over the board, in the window's order.
+inline std::string Panels(const Game& g) {
+    std::string out;
+    for (const char* f : {"interfrm", "napfrm", "dframe", "menufrm", "pleasewait"}) {
+        if (g.w(f).visible) out += (out.empty() ? "" : " ") + std::string(f);
+    }
+    return out;
+}
+
+// The side panel as the player reads it: the level, the lives and their
+// word, and the countdown while it shows.
+inline std::string SidePanel(const Game& g) {
+    const Widget& count = g.w("countdown");
+    return "level " + g.w("levnum").caption + ", " + g.w("lzivotu").caption + " " + g.w("Label2").caption +
+           (count.visible ? ", count " + count.caption : "");
+}
+
+// What takes a click: the names in the window's order, an array's members
+// as name*count ("pole*22").
+inline std::string Clickable(const Game& g) {
+    std::vector<std::pair<std::string, int>> names;
+    for (W w = 0; w < static_cast<W>(g.model.size()); ++w) {
+        const std::string& name = g.model.at(w).name;
+        auto it = std::find_if(names.begin(), names.end(), [&](const auto& n) { return n.first == name; });
+        (it == names.end() ? names.emplace_back(name, 0) : *it).second += g.model.clickable(w) ? 1 : 0;
+    }
+    std::string out;
+    for (const auto& [name, n] : names) {
+        if (n > 0) out += (out.empty() ? "" : " ") + name + (n > 1 ? "*" + std::to_string(n) : "");
+    }
+    return out;
+}
+
+void ExpectInStep(const Game& g);  // invariants.h
+
+// Plays a line of actions, then checks what the screen shows (a null leaves
+// it unchecked) and the rules of invariants.h. The actions, by spaces: a
+// click on "name" or "name(i)", refused with a leading "!", or "+ms" waited.
+inline void Play(Game& g, const std::string& actions, const char* panels = nullptr, const char* clickable = nullptr,
+                 const std::string& side = "") {
+    std::istringstream in(actions);
+    for (std::string a; in >> a;) {
+        const bool refused = a[0] == '!', indexed = a.back() == ')';
+        if (a[0] == '+') {
+            g.advance(std::stoll(a.substr(1)));
+        } else {
+            EXPECT_EQ(g.click(a.substr(refused, a.find('(') - refused), indexed ? std::stoi(a.substr(a.find('(') + 1)) : -1), !refused) << a;
+        }
+    }
+    EXPECT_EQ(panels ? Panels(g) : "", panels ? panels : "") << actions;
+    EXPECT_EQ(clickable ? Clickable(g) : "", clickable ? clickable : "") << actions;
+    EXPECT_EQ(side.empty() ? side : SidePanel(g), side) << actions;
+    ExpectInStep(g);
+}
+
+// Plays the actions; true when they left the screen as it was: nothing to redraw.
+inline bool Unchanged(Game& g, const std::string& actions) {
+    g.model.takeChanges();
+    Play(g, actions);
+    return g.model.takeChanges().empty();
+}
 
 }  // namespace vr::test

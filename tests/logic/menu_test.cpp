@@ -1,61 +1,33 @@
-// The main menu: pause and continue, help, the credits sequence, quitting,
-// and the menu button where there is nothing to pause.
-#include <gtest/gtest.h>
+// The main menu (pause and continue, help, the credits, quitting), the
+// magazine's banner and the advertisement line along the bottom.
+#include <map>
 
-#include "scenes.h"
+#include "bot.h"
+#include "harness.h"
+#include "invariants.h"
+#include "ui/design/ticker_table.h"
 
 namespace vr::test {
 namespace {
 
-// The board cells of the level-1 board that take a click.
-std::vector<int> ClickableCells(const Game& g) {
-    std::vector<int> out;
-    for (int i = 0; i < 25; ++i) {
-        if (g.model.clickable(g.id("pole", i))) out.push_back(i);
-    }
-    return out;
-}
-
-void ClickDsel(Game& g, std::initializer_list<int> order) {
-    for (int i : order) ASSERT_TRUE(g.click("dsel", i)) << "dsel(" << i << ")";
-}
+constexpr const char* kPaused = "dsel*5 novahra pokracovat help ukoncit menu ZKbaner";
 
 // A pause during the countdown, alone, with a second click on the menu
 // button, or with the help screen opened and closed over the paused menu: the
 // count stands still with the pause mark "r" and resumes from the shown number
 // one second after "Pokračovat".
-TEST(Pause, DuringTheCountdownAndUnderHelpTheCountResumesFromTheShownNumber) {
-    using Clicks = std::vector<std::pair<const char*, bool>>;  // a click, and whether it is taken
-    for (const Clicks& more : {Clicks{}, Clicks{{"menu", true}},
-                               Clicks{{"help", true}, {"pokracovat", false}, {"napok", true}}}) {
-        SCOPED_TRACE(more.size());
+TEST(Pause, DuringTheCountdownTheCountResumesFromTheShownNumber) {
+    const std::string count12 = "level 1, 5 Životů, count 12";
+    for (const std::string more : {"", "menu +10000", "help +10000 !pokracovat napok +10000"}) {
+        SCOPED_TRACE(more);
         Game g;
         NewScriptedGame(g);
-        g.advance(8500);
-        ASSERT_EQ(g.w("countdown").caption, "12");
-        ASSERT_TRUE(g.click("menu"));
-        for (const auto& [name, taken] : more) {
-            EXPECT_EQ(g.click(name), taken) << name;
-            g.advance(10000);
-        }
-        EXPECT_TRUE(g.w("menufrm").visible);
-        EXPECT_FALSE(g.w("countdowntimer").enabled);
+        Play(g, "+8500 menu", "menufrm", kPaused, count12);
         EXPECT_EQ(g.w("countdowntimer").tag, "r");
-        EXPECT_EQ(ClickableOffers(g), 0);
-        EXPECT_TRUE(ClickableCells(g).empty());
-        g.advance(30000);
-        EXPECT_EQ(g.w("countdown").caption, "12");
-        EXPECT_FALSE(g.w("tok").enabled);
-
-        ASSERT_TRUE(g.click("pokracovat"));
-        EXPECT_FALSE(g.w("menufrm").visible);
+        Play(g, more + " +30000", "menufrm", kPaused, count12);
+        Play(g, "pokracovat +999", "", kLevel1, count12);
         EXPECT_EQ(g.w("countdowntimer").tag, "");
-        EXPECT_EQ(ClickableOffers(g), 4);
-        g.advance(999);
-        EXPECT_EQ(g.w("countdown").caption, "12");
-        g.advance(1);
-        EXPECT_EQ(g.w("countdown").caption, "11");
-        EXPECT_FALSE(g.w("tok").enabled);
+        Play(g, "+1", "", kLevel1, "level 1, 5 Životů, count 11");
     }
 }
 
@@ -63,133 +35,149 @@ TEST(Pause, WhileTheWaterFlowsItResumesOneFlowIntervalAfterTheClick) {
     Game g;
     NewScriptedGame(g);
     LayFromSlot1(g, 3, 4);
-    g.advance(24000);  // the water has left the inlet and not yet entered (3, 4)
-    ASSERT_EQ(g.cellPicture(3, 5), "pzed(1)");
-    ASSERT_EQ(g.cellPicture(3, 4), "trubka(1)");
-    ASSERT_TRUE(g.click("menu"));
-    EXPECT_FALSE(g.w("tok").enabled);
+    Play(g, "+24000 menu +20000", "menufrm", kPaused, "level 1, 5 Životů");  // the water between (3, 5) and (3, 4)
     EXPECT_EQ(g.w("countdowntimer").tag, "");
-    EXPECT_TRUE(ClickableCells(g).empty());
-    g.advance(20000);
+    // The inlet, the valve and the laid piece stay held; every empty cell takes pieces again.
+    Play(g, "pokracovat +1999", "", "pole*22 nabidka*4 menu");
     EXPECT_EQ(g.cellPicture(3, 4), "trubka(1)");
-
-    ASSERT_TRUE(g.click("pokracovat"));
-    EXPECT_TRUE(g.w("tok").enabled);
-    EXPECT_FALSE(g.w("countdowntimer").enabled);
-    // The inlet, the valve and the laid piece stay held; every empty cell
-    // takes pieces again.
-    std::vector<int> expected;
-    for (int i = 0; i < 25; ++i) if (i != Cell(3, 5) && i != Cell(3, 3) && i != Cell(3, 4)) expected.push_back(i);
-    EXPECT_EQ(ClickableCells(g), expected);
-    for (int i : {Cell(3, 5), Cell(3, 3), Cell(3, 4)}) EXPECT_EQ(g.w("pole", i).tag, "x");
-    g.advance(1999);
-    EXPECT_EQ(g.cellPicture(3, 4), "trubka(1)");
-    g.advance(1);
+    Play(g, "+1");
     EXPECT_EQ(g.cellPicture(3, 4), "voda(1)");
 }
 
 TEST(Continue, IsOffAtStartAndAfterALostGameAndANewGameReplacesAPausedOne) {
     Game g;
-    EXPECT_FALSE(g.click("pokracovat"));
-    const auto start = Screen(g);
-    ASSERT_TRUE(g.click("menu"));
-    EXPECT_EQ(Screen(g), start);
+    EXPECT_TRUE(Unchanged(g, "menu !pokracovat"));
     NewScriptedGame(g);
-    ASSERT_TRUE(g.click("menu"));
-    EXPECT_TRUE(g.click("pokracovat"));
-    // A new game from the paused countdown deals a fresh level.
-    g.advance(4000);
-    ASSERT_TRUE(g.click("menu"));
-    ScriptLevel1(g);
-    ASSERT_TRUE(g.click("novahra"));
-    EXPECT_FALSE(g.w("menufrm").visible);
-    EXPECT_TRUE(g.w("countdowntimer").enabled);
+    Play(g, "+4000 menu", "menufrm", kPaused);
+    NewScriptedGame(g);
+    Play(g, "", "", kLevel1, "level 1, 5 Životů, count 20");
     EXPECT_EQ(g.w("countdowntimer").tag, "");
-    EXPECT_EQ(g.w("countdown").caption, "20");
 
     Game lost;
-    LoseGame(lost);
-    EXPECT_FALSE(lost.w("pokracovat").enabled);  // the rest of the lost game's screen: outcome_test.cpp
-    const auto over = Screen(lost);
-    ASSERT_TRUE(lost.click("menu"));
-    EXPECT_EQ(Screen(lost), over);
-    EXPECT_FALSE(lost.click("pokracovat"));
+    NewScriptedGame(lost, 1);
+    Play(lost, "+25000", "menufrm", kMenu, "level 1, 1 Život");  // the water spills above the inlet
+    EXPECT_TRUE(Unchanged(lost, "menu !pokracovat"));
 }
 
-// Help from the paused menu: Pause.DuringTheCountdownAndUnderHelp...
-TEST(Help, FromTheStartMenuLocksTheMenuAndDselIgnoresClicks) {
+TEST(Help, LocksTheMenuUnderItUntilOkay) {
     Game g;
-    ASSERT_TRUE(g.click("help"));
-    EXPECT_TRUE(g.w("napfrm").visible);
-    EXPECT_TRUE(g.w("menufrm").visible);
-    EXPECT_FALSE(g.w("menufrm").enabled);
-    for (const char* b : {"novahra", "pokracovat", "help", "ukoncit"}) EXPECT_FALSE(g.click(b)) << b;
-    for (int i = 0; i <= 4; ++i) EXPECT_FALSE(g.click("dsel", i)) << i;
-
-    ASSERT_TRUE(g.click("napok"));
-    EXPECT_FALSE(g.w("napfrm").visible);
-    EXPECT_TRUE(g.model.clickable(g.id("novahra")));
-    EXPECT_FALSE(g.model.clickable(g.id("pokracovat")));  // still no game to continue
-    ClickDsel(g, {3});
-    EXPECT_EQ(g.main->state().dselStep, 1);
+    Play(g, "help", "napfrm menufrm", "napok menu ZKbaner");
+    Play(g, "napok", "menufrm", kMenu);
 }
 
-TEST(Credits, TheSequence31402ShowsThePictureAndOthersDoNot) {
-    Game g;
-    ClickDsel(g, {3, 1, 4, 0});
-    EXPECT_FALSE(g.w("dframe").visible);
-    ClickDsel(g, {2});
-    EXPECT_TRUE(g.w("dframe").visible);
-    EXPECT_EQ(g.main->state().dselStep, 0);
-    ASSERT_TRUE(g.click("Image1"));
-    EXPECT_FALSE(g.w("dframe").visible);
-    EXPECT_FALSE(g.click("Image1"));
+// Clicks on the credit line's targets; true when the credits picture shows.
+bool Dsel(Game& g, const std::string& clicks) {
+    for (char c : clicks) EXPECT_TRUE(g.click("dsel", c - '0')) << c;
+    return g.w("dframe").visible;
+}
 
+TEST(Credits, Only31402OnTheCreditLineShowsThePicture) {
+    Game g;
+    EXPECT_FALSE(Dsel(g, "3140"));
+    EXPECT_TRUE(Dsel(g, "2"));
+    Play(g, "Image1 !Image1", "menufrm", kMenu);
     // A broken sequence must start again with 3: the rest alone does not count.
-    for (auto broken : {std::initializer_list<int>{3, 1, 3}, {3, 3}, {3, 1, 4, 4}}) {
-        ClickDsel(g, broken);
-        EXPECT_EQ(g.main->state().dselStep, 0);
-        ClickDsel(g, {1, 4, 0, 2});
-        EXPECT_FALSE(g.w("dframe").visible);
-        EXPECT_EQ(g.main->state().dselStep, 0);
-    }
-    ClickDsel(g, {2});  // a lone 2
-    EXPECT_FALSE(g.w("dframe").visible);
-    ClickDsel(g, {3, 1, 4, 0, 2});
-    EXPECT_TRUE(g.w("dframe").visible);
-}
+    for (const char* broken : {"3131402", "331402", "31441402", "2", "1402"}) EXPECT_FALSE(Dsel(g, broken)) << broken;
+    EXPECT_TRUE(Dsel(g, "31402"));
 
-TEST(Credits, ProgressSurvivesTheMenuClosingAndAWholeGame) {
-    Game g;
-    ClickDsel(g, {3, 1});
-    NewScriptedGame(g);
-    EXPECT_FALSE(g.click("dsel", 4));  // the menu is gone
-    g.advance(3000);
-    ASSERT_TRUE(g.click("menu"));
-    ClickDsel(g, {4, 0, 2});
-    EXPECT_TRUE(g.w("dframe").visible);
-
+    // The progress survives the menu closing for a game, and a lost game.
     Game h;
-    ClickDsel(h, {3, 1, 4});
-    LoseGame(h);
-    ClickDsel(h, {0, 2});
-    EXPECT_TRUE(h.w("dframe").visible);
+    Dsel(h, "31");
+    NewScriptedGame(h);
+    Play(h, "!dsel(4) menu");
+    Dsel(h, "4");
+    NewScriptedGame(h, 1);
+    Play(h, "+25000", "menufrm");
+    EXPECT_TRUE(Dsel(h, "02"));
 }
 
 TEST(Quit, EndsTheProgramAtOnceAndNoFurtherEventRuns) {
     Game g;
     NewScriptedGame(g);
-    g.advance(2500);
-    ASSERT_TRUE(g.click("menu"));
-    ASSERT_TRUE(g.click("ukoncit"));
+    Play(g, "+2500 menu ukoncit");
     EXPECT_EQ(g.platform.quits, 1);
-    EXPECT_TRUE(g.driver.stopped());
     const auto events = g.driver.eventCount();
-    g.advance(20000);
+    Play(g, "+20000 !ukoncit !novahra");
     EXPECT_EQ(g.driver.eventCount(), events);  // the ticker too stands still
     EXPECT_EQ(g.driver.nextDue(), -1);
-    EXPECT_FALSE(g.click("ukoncit"));
-    EXPECT_FALSE(g.click("novahra"));
+}
+
+// While the menu is up a click on the banner opens a new browser on the
+// magazine's home page; the window follows only the browser it opened last,
+// and where none opens a click changes nothing but sends that one home again.
+TEST(Banner, EachClickOpensANewBrowserOnTheHomePageAndTheLastIsFollowed) {
+    Game g;
+    auto& browsers = g.platform.browsers;
+    g.platform.browserAvailable = false;
+    EXPECT_TRUE(Unchanged(g, "ZKbaner"));
+    g.platform.browserAvailable = true;
+    Play(g, "ZKbaner ZKbaner");
+    g.platform.browserAvailable = false;
+    Play(g, "ZKbaner");
+    ASSERT_EQ(browsers.size(), 2u);
+    const std::string home = "https://www.zabavklub.cz/";
+    EXPECT_TRUE(browsers[0]->shown && browsers[1]->shown);
+    EXPECT_EQ(browsers[0]->visited, std::vector{home});  // left alone
+    EXPECT_EQ(browsers[1]->visited, std::vector(2, home));
+    EXPECT_EQ(g.main->state().iexplore, browsers[1]);
+    browsers[0]->onQuit();  // an older browser closing changes nothing
+    EXPECT_EQ(g.main->state().iexplore, browsers[1]);
+    browsers[1]->onQuit();
+    EXPECT_EQ(g.main->state().iexplore, nullptr);
+    g.platform.browserAvailable = true;
+    Play(g, "ZKbaner");
+    browsers[0]->onQuit();
+    browsers[1]->onQuit();
+    EXPECT_EQ(g.main->state().iexplore, browsers[2]);
+    NewScriptedGame(g);  // in play the banner takes no click
+    Play(g, "!ZKbaner");
+}
+
+// The steps of a ticker line: the piece each adds, and the new pace where
+// it changes; step 0 clears the line.
+TEST(TickerTable, AFifteenCharacterAddressTypesAtTheDesignedPace) {
+    const auto steps = BuildTicker("www.hrajsiss.cz", "  -  ", "Hry a zábava pro vás");
+    std::string shown;
+    for (const TickerStep& s : steps) shown += (s.clear ? "clear" : "[" + s.append + "]") + (s.interval ? std::to_string(s.interval) : "");
+    EXPECT_EQ(shown, "clear100[w][w][w]200[.]400[h][r][a][j][s][i][s][s]200[.]100[c][z]1000[  -  ]150[H][r][y][ ][a][ ][z][á][b][a]"
+                     "[v][a][ ][p][r][o][ ][v][á][s]5000");
+    EXPECT_EQ(TickerCycleMs(steps), 13100);
+}
+
+// The shipped line at moments of its first two cycles, in ms since start:
+// 13.5 s a cycle. For three minutes, the same at every millisecond beside a
+// game that pauses, opens help and the credits, and wins level 9 into the
+// first story screen.
+TEST(Ticker, TheShippedLineIsA13500MsCycleThatNothingDisturbs) {
+    const std::string line = "www.zabavklub.cz  -  Hry a zábava pro vás";
+    const std::map<std::int64_t, std::string> timeline{
+        {100, ""}, {199, ""}, {200, "w"}, {399, "ww"}, {400, "www"}, {599, "www"}, {600, "www."},
+        {999, "www."},  // slow over the magazine's name
+        {1000, "www.z"}, {4199, "www.zabavklu"}, {4200, "www.zabavklub"}, {4400, "www.zabavklub."}, {4599, "www.zabavklub.c"},
+        // The address stands complete for one second before the separator.
+        {4600, "www.zabavklub.cz"}, {5599, "www.zabavklub.cz"}, {5600, "www.zabavklub.cz  -  "},
+        {5750, "www.zabavklub.cz  -  H"}, {8599, "www.zabavklub.cz  -  Hry a zábava pro vá"},
+        // The finished line holds five seconds, then the typing starts again.
+        {8600, line}, {13599, line}, {13600, ""}, {13699, ""}, {13700, "w"}, {13600 + 4600, "www.zabavklub.cz"},
+        {13600 + 8600, line}, {27100, ""}};
+    const std::map<std::int64_t, std::string> play{
+        {3000, "menu"}, {4000, "help"}, {6000, "napok"}, {6500, "dsel(3) dsel(1) dsel(4) dsel(0) dsel(2) Image1"}, {7000, "pokracovat"}};
+    Game quiet;
+    auto g = Game::Seeded(3);
+    for (std::int64_t t = 0; t <= 180000; ++t) {
+        quiet.driver.advanceTo(t);
+        g->driver.advanceTo(t);
+        if (t == 500) {
+            g->main->EnterLevel(9, 5);
+            LayPipelineInPlace(*g);
+        }
+        if (play.count(t)) Play(*g, play.at(t));
+        if (timeline.count(t)) {
+            EXPECT_EQ(quiet.w("text").caption, timeline.at(t)) << t << " ms";
+        }
+        ASSERT_EQ(g->w("text").caption, quiet.w("text").caption) << t << " ms";
+    }
+    EXPECT_EQ(VisibleTexts(*g), std::vector<int>{1});
 }
 
 }  // namespace

@@ -1,180 +1,179 @@
 // The story: the nine intermezzo screens every ten levels, the four choices
-// and what they change, and the outro after level 100.
-#include <gtest/gtest.h>
+// and what they change, the outro after level 100; and a hundred whole games
+// from "Nová Hra" to the outro, every way of answering the choices.
+#include <malloc.h>
 
-#include "scenes.h"
+#include "bot.h"
+#include "harness.h"
+#include "invariants.h"
 
 namespace vr::test {
 namespace {
 
-struct Intermezzo {
-    int n;
-    const char* heading;
-    const char* first;   // the action offered; null on a plain screen
-    const char* second;  // going on with the work
-};
-
-const Intermezzo kIntermezzos[] = {
-    {1, "Intermezzo #1 aneb HUV", "Zavřít vodu", "Dál stavět"},
-    {2, "Intermezzo #2 aneb Zabavklub", nullptr, nullptr},
-    {3, "Intermezzo #3 aneb Óbože", "Modlit se", "Dál stavět"},
-    {4, "Intermezzo #4 aneb Krize", nullptr, nullptr},
-    {5, "Intermezzo #5 aneb Ňamka", "Napít se", "Dál stavět"},
-    {6, "Intermezzo #6 aneb Rybka", nullptr, nullptr},
-    {7, "Intermezzo #7 aneb Opraváři", "Hledat budku", "Neztrácet čas"},
-    {8, "Intermezzo #8 aneb Babička", nullptr, nullptr},
-    {9, "Intermezzo #9 aneb Finiš", nullptr, nullptr},
-};
-
-void PrintTo(const Intermezzo& s, std::ostream* os) { *os << "intermezzo " << s.n; }
-
-// While a story screen is up, the game's own controls take no click.
-void ExpectControlsLocked(Game& g) {
-    EXPECT_FALSE(g.click("menu"));
-    for (int i = 1; i <= 4; ++i) EXPECT_FALSE(g.click("nabidka", i)) << i;
-    for (int i = 0; i < g.main->poleCount(); ++i) EXPECT_FALSE(g.click("pole", i)) << i;
-    EXPECT_FALSE(g.w("tok").enabled);
-    EXPECT_FALSE(g.w("countdowntimer").enabled);
+// A new game at level `before`, won into what follows it.
+std::unique_ptr<Game> Won(int before, int lives = 5) {
+    auto g = Game::Seeded(7);
+    g->main->EnterLevel(static_cast<Byte>(before), static_cast<Byte>(lives));
+    WinLevelInPlay(*g);
+    return g;
 }
 
-// A level has started after the screen closed.
-void ExpectLevelStarted(Game& g, int level) {
-    EXPECT_FALSE(g.w("interfrm").visible);
+// A level has started: its board and count, no story text.
+void ExpectLevelStarted(Game& g, const std::string& actions, int level, const std::string& lives) {
+    Play(g, actions, "", nullptr, "level " + std::to_string(level) + ", " + lives + ", count " + std::to_string(4 * level + 16));
+    const auto& s = g.main->state();
+    EXPECT_EQ(Clickable(g), "pole*" + std::to_string(s.boardSize * s.boardSize - 1 - s.valveCount) + " nabidka*4 menu");
     EXPECT_TRUE(VisibleTexts(g).empty());
-    for (const char* b : {"inter1", "inter2", "interok"}) EXPECT_FALSE(g.w(b).visible) << b;
-    EXPECT_EQ(g.main->state().level, level);
-    EXPECT_EQ(g.w("levnum").caption, std::to_string(level));
-    EXPECT_EQ(g.w("countdown").caption, std::to_string(4 * level + 16));
-    EXPECT_TRUE(g.w("countdowntimer").enabled);
-    EXPECT_TRUE(g.model.clickable(g.id("menu")));
-    for (int i = 1; i <= 4; ++i) EXPECT_TRUE(g.model.clickable(g.id("nabidka", i))) << i;
 }
 
-class StoryScreen : public ::testing::TestWithParam<Intermezzo> {};
-
-TEST_P(StoryScreen, ShowsItsHeadingTextAndButtonsThenStartsTheLevel) {
-    const Intermezzo& s = GetParam();
-    auto g = FlowingGame();
-    Win(*g, 10 * s.n - 1);
-    const int next = 10 * s.n + (s.n == 8 ? 1 : 0);  // grandmother skips level 80
-    EXPECT_EQ(g->main->state().level, next);
-    EXPECT_EQ(g->main->state().lives, 6);
-    EXPECT_TRUE(g->w("interfrm").visible);
-    EXPECT_EQ(g->w("nadpis", 5).caption, s.heading);
-    EXPECT_EQ(VisibleTexts(*g), std::vector<int>{s.n});
-    const std::string tag = std::to_string(s.n);
-    const bool choice = s.first != nullptr;
-    EXPECT_EQ(g->w("inter1").visible, choice);
-    EXPECT_EQ(g->w("inter2").visible, choice);
-    EXPECT_EQ(g->w("interok").visible, !choice);
-    if (choice) {
-        EXPECT_EQ(g->w("inter1").caption, s.first);
-        EXPECT_EQ(g->w("inter2").caption, s.second);
-        EXPECT_EQ(g->w("inter1").tag, tag);
-        EXPECT_EQ(g->w("inter2").tag, tag);
-    } else {
-        EXPECT_EQ(g->w("interok").caption, "Okay");
-        EXPECT_EQ(g->w("interok").tag, tag);
-    }
-    ExpectControlsLocked(*g);
-    g->advance(60000);  // nothing runs behind the screen
-    EXPECT_TRUE(g->w("interfrm").visible);
-    EXPECT_EQ(g->main->state().level, next);
-
-    // Going on with the work, or Okay, closes the screen at once.
-    ASSERT_TRUE(g->click(s.first ? "inter2" : "interok"));
-    ExpectLevelStarted(*g, next);
-    EXPECT_EQ(g->w("nadpis", 5).caption, s.heading);  // kept until the next screen
-}
-
-INSTANTIATE_TEST_SUITE_P(Intermezzos, StoryScreen, ::testing::ValuesIn(kIntermezzos),
-                         [](const auto& test) { return "Intermezzo" + std::to_string(test.param.n); });
-
-// The time from the water's release to its first step.
-int FlowPace(Game& g) {
-    RunCountdown(g);
-    return static_cast<int>(g.model.due(g.id("tok")) - g.model.now());
-}
-
-// The action of a choice screen: its follow-up text until Okay, then the
-// level it leads to. The order of the levels and screens through whole games
-// is in story_games_test.cpp.
-void TakeTheAction(Game& g, int n, int levelAfter) {
-    Win(g, 10 * n - 1);
-    const std::string heading = g.w("nadpis", 5).caption;
-    ASSERT_TRUE(g.click("inter1"));
-    EXPECT_EQ(VisibleTexts(g), std::vector<int>{100 * n + 1});
-    EXPECT_FALSE(g.w("inter1").visible);
-    EXPECT_FALSE(g.w("inter2").visible);
-    EXPECT_TRUE(g.w("interok").visible);
-    EXPECT_EQ(g.w("interok").tag, std::to_string(100 * n + 1));
-    EXPECT_EQ(g.w("nadpis", 5).caption, heading);
-    ExpectControlsLocked(g);
-    EXPECT_FALSE(g.click("inter1"));  // hidden now
-    ASSERT_TRUE(g.click("interok"));
-    ExpectLevelStarted(g, levelAfter);
-}
-
-TEST(Choices, EachActionChangesItsPartOfTheGame) {
-    struct Action {
-        int n, levelAfter, livesBefore;
-        const char* lives;
-        int pace;  // of the water, up to a new game
+// Each story screen: its heading, text and buttons, nothing running behind
+// it; going on with the work (inter2) or Okay closes it at once. The story's
+// action (inter1) shows its follow-up text until Okay, then changes its part
+// of the game: the level, the lives, or the water's pace.
+TEST(StoryScreen, ShowsItsHeadingTextAndButtonsThenStartsTheLevel) {
+    struct Intermezzo {
+        int n;
+        const char* heading;
+        const char *first = nullptr, *second = nullptr;  // the action and the work; none on a plain screen
+        int levelAfter = 0, livesBefore = 0;  // with the action
+        const char* lives = nullptr;
+        int pace = 0;
     };
-    for (const Action& a : {Action{1, 7, 5, "6", 2000},   // closing the water: back to level 7
-                            Action{3, 30, 5, "6", 3000},  // praying slows the water
-                            Action{5, 50, 3, "9", 2000},  // drinking: 3, the bonus life and five
-                            Action{7, 78, 5, "6", 2000}}) {  // the repairmen skip to level 78
-        SCOPED_TRACE(a.n);
-        auto g = FlowingGame();
-        g->main->EnterLevel(1, static_cast<Byte>(a.livesBefore));
-        TakeTheAction(*g, a.n, a.levelAfter);
-        EXPECT_EQ(g->w("lzivotu").caption, a.lives);
-        EXPECT_EQ(g->w("Label2").caption, "Životů");
-        EXPECT_EQ(FlowPace(*g), a.pace);
-        WinLevelInPlay(*g);
-        EXPECT_EQ(FlowPace(*g), a.pace);
-        ASSERT_TRUE(g->click("menu"));
-        ASSERT_TRUE(g->click("novahra"));
-        EXPECT_EQ(FlowPace(*g), 2000);
+    for (const Intermezzo& s : {Intermezzo{1, "Intermezzo #1 aneb HUV", "Zavřít vodu", "Dál stavět", 7, 5, "6 Životů", 2000},
+                                {2, "Intermezzo #2 aneb Zabavklub"},
+                                {3, "Intermezzo #3 aneb Óbože", "Modlit se", "Dál stavět", 30, 5, "6 Životů", 3000},
+                                {4, "Intermezzo #4 aneb Krize"},
+                                {5, "Intermezzo #5 aneb Ňamka", "Napít se", "Dál stavět", 50, 3, "9 Životů", 2000},
+                                {6, "Intermezzo #6 aneb Rybka"},
+                                {7, "Intermezzo #7 aneb Opraváři", "Hledat budku", "Neztrácet čas", 78, 5, "6 Životů", 2000},
+                                {8, "Intermezzo #8 aneb Babička"},
+                                {9, "Intermezzo #9 aneb Finiš"}}) {
+        SCOPED_TRACE(s.n);
+        auto g = Won(10 * s.n - 1);
+        const std::string tag = std::to_string(s.n);
+        Play(*g, "+60000", "interfrm", s.first ? "inter1 inter2" : "interok");  // nothing runs behind it
+        EXPECT_EQ(g->w("nadpis", 5).caption, s.heading);
+        EXPECT_EQ(VisibleTexts(*g), std::vector<int>{s.n});
+        if (s.first) {
+            EXPECT_EQ(std::tuple(g->w("inter1").caption, g->w("inter2").caption, g->w("inter1").tag, g->w("inter2").tag),
+                      std::tuple(s.first, s.second, tag, tag));
+        } else {
+            EXPECT_EQ(std::tuple(g->w("interok").caption, g->w("interok").tag), std::tuple("Okay", tag));
+        }
+        ExpectLevelStarted(*g, s.first ? "inter2" : "interok", 10 * s.n + (s.n == 8), "6 Životů");  // grandmother skips 80
+        EXPECT_EQ(g->w("nadpis", 5).caption, s.heading);  // kept until the next screen
+        if (!s.first) continue;
+
+        g = Won(10 * s.n - 1, s.livesBefore);
+        Play(*g, "inter1 !inter1", "interfrm", "interok");
+        EXPECT_EQ(VisibleTexts(*g), std::vector<int>{100 * s.n + 1});
+        EXPECT_EQ(std::tuple(g->w("interok").tag, g->w("nadpis", 5).caption), std::tuple(std::to_string(100 * s.n + 1), s.heading));
+        ExpectLevelStarted(*g, "interok", s.levelAfter, s.lives);
+        RunCountdown(*g);
+        EXPECT_EQ(g->model.due(g->id("tok")) - g->model.now(), s.pace) << "the time to the water's first step";
     }
 }
 
 TEST(Outro, Level100StartsWithoutAScreenAndTheOutroFollowsIt) {
-    auto g = FlowingGame();
-    auto lives = g->main->state().lives;
-    Win(*g, 99);
-    ExpectLevelStarted(*g, 100);
-    EXPECT_EQ(g->main->state().lives, lives + 1);
+    auto g = Won(99);
+    ExpectLevelStarted(*g, "", 100, "6 Životů");
     EXPECT_EQ(g->w("nadpis", 5).caption, "Intermezzo #X");  // no screen was ever set up
-
-    RunCountdown(*g);
-    lives = g->main->state().lives;
     WinLevelInPlay(*g);
-    EXPECT_EQ(g->main->state().lives, lives);  // no life for the end
-    EXPECT_TRUE(g->w("interfrm").visible);
+    Play(*g, "", "interfrm", "interok", "level 100, 6 Životů");  // no life for the end
     EXPECT_EQ(g->w("nadpis", 5).caption, "Outro aneb Výborná kachna");
     EXPECT_EQ(VisibleTexts(*g), std::vector<int>{10});
-    EXPECT_TRUE(g->w("interok").visible);
-    EXPECT_EQ(g->w("interok").tag, "10");
-    EXPECT_EQ(g->w("interok").caption, "Okay");
-    EXPECT_FALSE(g->w("inter1").visible);
-    EXPECT_FALSE(g->w("inter2").visible);
-    ExpectControlsLocked(*g);
-
-    // The end itself, the same after every whole game, is in story_games_test.cpp.
-    ASSERT_TRUE(g->click("interok"));
-    EXPECT_FALSE(g->w("interok").visible);
-    for (int i = 1; i <= 4; ++i) EXPECT_FALSE(g->model.clickable(g->id("nabidka", i))) << i;
-    for (int i = 0; i < g->main->poleCount(); ++i) EXPECT_FALSE(g->model.clickable(g->id("pole", i))) << i;
+    EXPECT_EQ(std::tuple(g->w("interok").caption, g->w("interok").tag), std::tuple("Okay", "10"));
+    // Nothing is dealt, not even once the outro is closed: the game is over.
+    const auto board = Board(*g);
+    Play(*g, "+60000 interok +60000", "menufrm", kMenu, "level 100, 6 Životů");
+    EXPECT_EQ(Board(*g), board);
     EXPECT_EQ(g->w("nadpis", 5).caption, "Outro aneb Výborná kachna");
-
-    ASSERT_TRUE(g->click("novahra"));
-    ExpectLevelStarted(*g, 1);
-    ASSERT_TRUE(g->click("menu"));  // the menu button pauses the new game
-    EXPECT_TRUE(g->w("menufrm").visible);
+    ExpectLevelStarted(*g, "novahra", 1, "5 Životů");
+    Play(*g, "menu", "menufrm");  // the menu button pauses the new game
     EXPECT_EQ(g->w("countdowntimer").tag, "r");
 }
+
+// Which of the choice screens 1, 3, 5 and 7 the player takes the action on:
+// bits 0..3 of a mask.
+bool Takes(int mask, int n) { return n % 2 == 1 && n < 9 && ((mask >> (n / 2)) & 1) != 0; }
+
+std::vector<int> Range(int from, int to) {
+    std::vector<int> out;
+    for (int l = from; l <= to; ++l) out.push_back(l);
+    return out;
+}
+
+// The levels a whole game plays, in order.
+std::vector<int> ExpectedLevels(int mask) {
+    std::vector<int> out = Range(1, 9);
+    auto add = [&out](const std::vector<int>& more) { out.insert(out.end(), more.begin(), more.end()); };
+    if (Takes(mask, 1)) add(Range(7, 9));  // back to level 7; level 10 then follows with no screen
+    add(Range(10, 69));
+    if (!Takes(mask, 7)) add(Range(70, 77));  // the repairmen skip these
+    add(Range(78, 79));
+    add(Range(81, 100));  // grandmother sits on level 80
+    return out;
+}
+
+// A hundred whole games from "Nová Hra" to the outro, 25 in each of four
+// windows (so that two cores share them), as a player who never closes the
+// game. Game k answers the choices by the bits of k mod 16, so every way
+// through the story is played six times or more, and the next game in the
+// window shows that a new game starts afresh. Nothing may pile up.
+class WholeGames : public ::testing::TestWithParam<int> {};
+
+TEST_P(WholeGames, TwentyFiveInOneWindowEachFromTheFirstLevelToTheOutro) {
+    auto g = Game::Seeded(0);
+    std::size_t widgets = 0, heapAfterFirst = 0, heapMost = 0;  // heap 0: the allocator cannot say (sanitizers)
+    for (int k = 25 * GetParam(); k < 25 * GetParam() + 25; ++k) {
+        const int mask = k % 16;
+        SCOPED_TRACE("game " + std::to_string(k));
+        g->random->seed(static_cast<std::uint32_t>(7000 + k));
+        const PlayResult r = PlayGame(*g, [mask](int n) { return Takes(mask, n); });
+        ASSERT_TRUE(r.outro) << "lost after " << r.deals.size() << " deals";
+        std::vector<int> levels;  // in order, a replay not repeated
+        for (const DealShown& d : r.deals) {
+            if (levels.empty() || levels.back() != d.level) levels.push_back(d.level);
+        }
+        EXPECT_EQ(levels, ExpectedLevels(mask));
+        std::vector<int> screens;
+        for (int n = 1; n <= 10; ++n) {
+            screens.push_back(n);
+            if (Takes(mask, n)) screens.push_back(100 * n + 1);
+        }
+        EXPECT_EQ(r.screens, screens);
+        // Lives: 5 at the start; one lost with each replay of a level; one more
+        // for every multiple of ten reached by winning (again after the way back
+        // to level 7); five for the energy drink. The water's pace: 3000 ms
+        // from level 30 on after the prayer, else 2000.
+        int lives = 5, replays = 0;
+        for (std::size_t d = 0; d < r.deals.size(); ++d) {
+            const DealShown& deal = r.deals[d];
+            const int reached = d > 0 ? r.deals[d - 1].level + 1 : 1;
+            if (deal.level == reached - 1) {
+                --lives;
+                ++replays;
+            } else {
+                lives += (reached % 10 == 0) + (reached == 50 && Takes(mask, 5) ? 5 : 0);
+            }
+            ASSERT_EQ(std::tuple(deal.lives, deal.tokInterval), std::tuple(lives, Takes(mask, 3) && deal.level >= 30 ? 3000 : 2000))
+                << "deal " << d << " of level " << deal.level;
+        }
+        EXPECT_EQ(r.livesLost, replays);
+        EXPECT_EQ(g->main->state().lives, lives);  // the outro gives no life
+        // The end: the menu over the last board, nothing to continue.
+        Play(*g, "", "menufrm", kMenu);
+        EXPECT_FALSE(g->w("tok").enabled || g->w("countdowntimer").enabled);
+        if (k % 25 == 0) std::tie(widgets, heapAfterFirst) = std::tuple(g->model.size(), mallinfo2().uordblks);
+        heapMost = std::max(heapMost, mallinfo2().uordblks);
+        // The board of level 100 is the largest: its cells exist after the
+        // first game and are only reused from then on.
+        EXPECT_EQ(g->model.size(), widgets);
+    }
+    EXPECT_LE(heapMost, heapAfterFirst + heapAfterFirst / 20) << "the heap grows from game to game";
+}
+
+INSTANTIATE_TEST_SUITE_P(AHundred, WholeGames, ::testing::Range(0, 4));
 
 }  // namespace
 }  // namespace vr::test

@@ -1,40 +1,31 @@
-// The window at start, the view operations and the event driver.
-#include <gtest/gtest.h>
+// The window as designed and loaded, the widget model's operations, the
+// event driver's clock, the game's chance, and the fixed texts.
+#include <iconv.h>
+
+#include <map>
+#include <optional>
+#include <set>
 
 #include "harness.h"
 #include "ui/design/bars.h"
+#include "ui/design/fixed_texts.h"
 
 namespace vr::test {
 namespace {
 
-TEST(WindowAtStart, AfterFormLoadOnlyTheMenuPanelIsUpAndTheTickerTimerRuns) {
+TEST(Window, AtStartOnlyTheMenuTakesClicksAndOnlyTheTickerRuns) {
     Game g;
-    for (const char* f : {"napfrm", "interfrm", "dframe", "pleasewait", "pics"}) EXPECT_FALSE(g.w(f).visible) << f;
-    EXPECT_TRUE(g.w("menufrm").visible);
-    EXPECT_FALSE(g.w("pokracovat").enabled);
-    for (int i = 1; i <= 4; ++i) {
-        EXPECT_TRUE(g.w("nabidka", i).visible);
-        EXPECT_FALSE(g.w("nabidka", i).enabled);
-        EXPECT_EQ(g.w("nabidka", i).picture, kNoPicture);
-        EXPECT_FALSE(g.click("nabidka", i));
-    }
+    Play(g, "", "menufrm", kMenu, "level 0, 5 Životů");
+    EXPECT_EQ(g.w("text").caption, "");
+    for (int i = 1; i <= 4; ++i) EXPECT_TRUE(g.w("nabidka", i).visible && g.picture("nabidka", i).empty()) << i;
     EXPECT_EQ(g.model.memberCount("pole"), 1);
     EXPECT_FALSE(g.w("pole", 0).visible);
-    EXPECT_FALSE(g.w("countdown").visible);
-    EXPECT_EQ(g.w("levnum").caption, "0");
-    EXPECT_EQ(g.w("lzivotu").caption, "5");
-    EXPECT_EQ(g.w("Label2").caption, "Životů");
-    EXPECT_EQ(g.w("text").caption, "");
-    // The three timers in their start state.
-    EXPECT_TRUE(g.w("texttimer").enabled);
-    EXPECT_EQ(g.w("texttimer").interval, 100);
-    EXPECT_FALSE(g.w("tok").enabled);
-    EXPECT_EQ(g.w("tok").interval, 2000);
-    EXPECT_FALSE(g.w("countdowntimer").enabled);
-    EXPECT_EQ(g.w("countdowntimer").interval, 1000);
+    for (auto [t, on, ms] : {std::tuple{"texttimer", true, 100}, {"tok", false, 2000}, {"countdowntimer", false, 1000}}) {
+        EXPECT_EQ(std::pair(g.w(t).enabled, g.w(t).interval), std::pair(on, ms)) << t;
+    }
 }
 
-TEST(WindowLayout, SpotChecksInPixels) {
+TEST(Window, LayoutSpotChecksInPixels) {
     Game g;
     auto geo = [&](const char* n, int i = -1) {
         const Widget& w = g.w(n, i);
@@ -55,116 +46,166 @@ TEST(WindowLayout, SpotChecksInPixels) {
     // ticker they meet in a tee at (535, 535).
     bool tee = false;
     for (const Bar& b : WindowBars()) {
-        if (b.left == 535 && b.top == 535) tee = b.piece == "lajna-tee-n";
-        EXPECT_LE(b.left + b.width, 800);
-        EXPECT_LE(b.top + b.height, 600);
+        tee = tee || (b.left == 535 && b.top == 535 && b.piece == "lajna-tee-n");
+        EXPECT_TRUE(b.left + b.width <= 800 && b.top + b.height <= 600) << b.piece;
     }
     EXPECT_TRUE(tee);
-}
-
-TEST(WindowLayout, ArraysHaveTheirMembersAndAMissingMemberAborts) {
-    Game g;
-    for (const auto& [name, n] : std::vector<std::pair<const char*, int>>{
-             {"intertext", 14}, {"nadpis", 5}, {"voda", 15}, {"trubka", 9}, {"dsel", 5}, {"lajny", 90}}) {
+    for (const auto& [name, n] : std::map<std::string, int>{
+             {"intertext", 14}, {"nadpis", 5}, {"voda", 15}, {"trubka", 9}, {"ventil", 6}, {"ventilvoda", 6}, {"pzed", 2},
+             {"nabidka", 4}, {"dsel", 5}, {"lajny", 90}}) {
         EXPECT_EQ(g.model.memberCount(name), n) << name;
     }
     EXPECT_DEATH(g.model.id("nabidka", 0), "no member nabidka\\(0\\)");
     EXPECT_DEATH(g.model.id("nosuchwidget"), "no widget named");
 }
 
-TEST(ViewOperations, LoadedMembersCopyMemberZeroAndStayHidden) {
+TEST(WidgetModel, LoadedMembersCopyMemberZeroHiddenAndChangesAreRecordedOncePerLook) {
     Game g;
-    g.model.setPicture(g.id("pole", 0), g.model.readPicture(g.id("trubka", 3)));
+    g.model.copyPicture(g.id("pole", 0), g.id("trubka", 3));
     const W w = g.model.loadMember("pole", 1);
-    EXPECT_FALSE(g.model.at(w).visible);
-    EXPECT_EQ(g.picture(w), "trubka(3)");
-    EXPECT_EQ(g.model.at(w).borderStyle, 1);
-    EXPECT_TRUE(g.model.at(w).stretch);
+    const Widget& x = g.model.at(w);
+    EXPECT_EQ(std::tuple(x.visible, g.picture(w), x.borderStyle, x.stretch), std::tuple(false, "trubka(3)", 1, true));
     EXPECT_EQ(g.model.memberCount("pole"), 2);
-}
 
-TEST(ViewOperations, ChangesAreRecordedOncePerLook) {
-    Game g;
     g.model.takeChanges();
     const W levnum = g.id("levnum");
     g.model.setCaption(levnum, "7");
     g.model.setCaption(levnum, "8");
     g.model.setCaption(g.id("lzivotu"), "5");  // unchanged: not recorded
-    auto changes = g.model.takeChanges();
+    const auto changes = g.model.takeChanges();
     ASSERT_EQ(changes.size(), 1u);
-    EXPECT_EQ(changes[0].w, levnum);
-    EXPECT_EQ(changes[0].bits, kDirtyCaption);
+    EXPECT_EQ(std::pair(changes[0].w, changes[0].bits), std::pair(levnum, std::uint32_t{kDirtyCaption}));
     EXPECT_TRUE(g.model.takeChanges().empty());
 }
 
-TEST(Clicks, InsideHiddenOrDisabledFramesOrOnADisabledImageReachNoHandler) {
-    Game g;
-    EXPECT_FALSE(g.click("napok"));      // napfrm is hidden
-    EXPECT_FALSE(g.click("trubka", 0));  // pics: hidden and disabled
-    const W slot = g.id("nabidka", 1);
-    g.model.copyPicture(slot, g.id("trubka", 2));
-    EXPECT_FALSE(g.model.clickable(slot));
-    EXPECT_EQ(g.picture(slot), "trubka(2)");
-    EXPECT_FALSE(g.model.clickable(g.id("text")));  // labels raise no clicks
-}
-
-// Timers of their own on a bare model, and the times they ticked at.
-struct Timers : ::testing::Test {
-    W add(const char* name, int interval, bool enabled = true) {
-        Widget t;
-        t.name = name;
-        t.kind = Kind::Timer;
-        t.enabled = enabled;
-        t.interval = interval;
-        return m.add(t);
-    }
+// Timers of their own on a bare model: a timer enabled at t ticks at t +
+// Interval; a new Interval set inside a tick applies from the next; ties fire
+// in the order they were armed; disabling inside another tick cancels the
+// pending tick.
+TEST(EventDriver, TimersTickInTimeOrderOnTheVirtualClock) {
     WidgetModel m;
-    EventDriver d{m};
-    std::vector<std::int64_t> ticks;
-};
-
-TEST_F(Timers, EnabledAt350WithInterval1000TicksAt1350And2350) {
-    const W timer = add("t", 1000, false);
-    m.onTick("t", [&](int) { ticks.push_back(m.now()); });
-    d.advance(350);
-    m.setTimer(timer, true);
-    d.advance(3000);
-    EXPECT_EQ(ticks, (std::vector<std::int64_t>{1350, 2350, 3350}));
-    m.setTimer(timer, false);
-    d.advance(5000);
-    EXPECT_EQ(ticks.size(), 3u);
-}
-
-TEST_F(Timers, AnIntervalChangedInsideATickAppliesFromTheNextTick) {
-    const W timer = add("t", 100);
-    m.onTick("t", [&](int) {
-        ticks.push_back(m.now());
-        if (ticks.size() == 2) m.setInterval(timer, 400);
-    });
-    d.advance(1000);
-    EXPECT_EQ(ticks, (std::vector<std::int64_t>{100, 200, 600, 1000}));
-}
-
-TEST_F(Timers, TiesFireInTheOrderTheyWereArmed) {
-    std::string order;
-    for (const char* name : {"b", "a"}) {
-        add(name, 500);
-        m.onTick(name, [&order, name](int) { order += name; });
+    EventDriver d(m);
+    std::string log;
+    std::map<std::string, W> t;
+    for (auto [name, interval, on] : {std::tuple{"p", 100, true}, {"b", 500, true}, {"a", 500, true}, {"c", 300, true}, {"late", 1000, false}}) {
+        Widget w;
+        w.name = name;
+        w.kind = Kind::Timer;
+        w.enabled = on;
+        w.interval = interval;
+        t[name] = m.add(w);
+        m.onTick(name, [&, n = std::string(name)](int) {
+            log += n + std::to_string(m.now()) + " ";
+            if (n == "p" && m.now() == 200) m.setInterval(t["p"], 400);
+            if (n == "a") m.setTimer(t["c"], false);
+        });
     }
-    d.advance(1000);
-    EXPECT_EQ(order, "baba");
+    d.advance(350);
+    m.setTimer(t["late"], true);
+    d.advanceTo(2400);
+    for (const auto& [name, timer] : t) m.setTimer(timer, false);
+    d.advanceTo(5000);
+    EXPECT_EQ(log, "p100 p200 c300 b500 a500 p600 b1000 a1000 p1000 late1350 p1400 b1500 a1500 p1800 b2000 a2000 p2200 late2350 ");
 }
 
-TEST(GameTimers, DisablingInsideAnotherTickCancelsThePendingTick) {
+// What a deal shows at a time of day: every cell's picture and the offer.
+std::vector<std::string> DealtAt(std::uint32_t seconds) {
+    auto g = Game::Seeded(0);
+    g->platform.seconds = seconds;
+    g->main->Form_Load();
+    EXPECT_TRUE(g->click("novahra"));
+    std::vector<std::string> out = Board(*g);
+    for (int i = 1; i <= 4; ++i) out.push_back(g->picture("nabidka", i));
+    return out;
+}
+
+// The game's generator gives numbers in [0, 1), over all nine pieces, the
+// same again from the same seed; the window seeds it from the seconds since
+// midnight when it loads.
+TEST(Chance, TheGeneratorRepeatsItsSeedAndTheWindowSeedsItFromTheTimeOfDay) {
+    SeededRandom r(4242), again(7);
+    again.seed(4242);
+    std::set<int> ninths;
+    double sum = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const double x = r.next();
+        ASSERT_TRUE(again.next() == x && x >= 0.0 && x < 1.0) << i << ": " << x;
+        sum += x;
+        ninths.insert(static_cast<int>(x * 9));
+    }
+    EXPECT_NEAR(sum / 100000, 0.5, 0.01);
+    EXPECT_EQ(ninths.size(), 9u);
+    SeededRandom atLoad(12345);  // the harness's window loads at 12345 s, whatever seed it was built with
+    EXPECT_EQ(Game::Seeded(1)->random->next(), atLoad.next());
+    EXPECT_EQ(DealtAt(30000), DealtAt(30000));
+    EXPECT_NE(DealtAt(30000), DealtAt(30001));
+    EXPECT_NE(DealtAt(0), DealtAt(86399));
+}
+
+// The number of characters of well-formed UTF-8; none when the bytes are not.
+std::optional<int> CodePoints(std::string s) {
+    std::u32string out(s.size() + 1, U'\0');
+    char *in = s.data(), *to = reinterpret_cast<char*>(out.data());
+    std::size_t inLeft = s.size(), outLeft = out.size() * 4;
+    const iconv_t cd = iconv_open("UTF-32LE", "UTF-8");
+    const bool ok = iconv(cd, &in, &inLeft, &to, &outLeft) != static_cast<std::size_t>(-1);
+    iconv_close(cd);
+    return ok ? std::optional<int>(static_cast<int>(out.size() - 1 - outLeft / 4)) : std::nullopt;
+}
+
+// The lines of a text that hold anything, split at its CR LF breaks.
+std::vector<std::string> Paragraphs(const std::string& s) {
+    std::vector<std::string> out;
+    for (std::size_t from = 0, at; from <= s.size(); from = at + 2) {
+        at = std::min(s.find("\r\n", from), s.size());
+        if (s.find_first_not_of(" \t", from) < at) out.push_back(s.substr(from, at - from));
+    }
+    return out;
+}
+
+TEST(FixedTexts, AreWellFormedOfTheirLengthBeginWithTheirWordsAndShowUnchanged) {
+    struct Text {
+        const char* widget;
+        int length;  // in characters
+        const char* begins;
+    };
     Game g;
-    const W tok = g.id("tok");
-    g.model.setTimer(tok, true);
-    g.model.setTimer(g.id("countdowntimer"), true);
-    int tokTicks = 0;
-    g.model.onTick("tok", [&](int) { ++tokTicks; });
-    g.model.onTick("countdowntimer", [&](int) { g.model.setTimer(tok, false); });
-    g.advance(2500);
-    EXPECT_EQ(tokTicks, 0);
+    for (const Text& t : {Text{"naptext", 1392, "\tJednoho krásného, hřejivého rána"},
+                          {"intertext(1)", 263, "Brodí se k tobě zaměstnanec vodárny"},
+                          {"intertext(101)", 466, "Dobrodili jste k hlavnímu uzávěru."},
+                          {"intertext(2)", 339, "Na člunu k tobě pluje jeden z techniků."},
+                          {"intertext(3)", 208, "Sakrasakrasakra..."},
+                          {"intertext(301)", 863, "„Otče náš, jenž jsi na nebesích"},
+                          {"intertext(4)", 130, "Jak dlouho už tu jsi?"},
+                          {"intertext(5)", 597, "Po hladině k tobě plave rádio."},
+                          {"intertext(501)", 214, "Olízneš hladinu"},
+                          {"intertext(6)", 362, "Zrovna bereš nějakou trubku z hromady"},
+                          {"intertext(7)", 280, "Najednou ti to došlo."},
+                          {"intertext(701)", 1051, "Vyběhneš z vodárny a zuřivě hledáš budku."},
+                          {"intertext(8)", 1224, "Právě jsi připojil poslední ventil"},
+                          {"intertext(9)", 206, "S únavou v očích se suneš k hromadě trubek."},
+                          {"intertext(10)", 532, "Hrdě se rozhlížíš kolem."}}) {
+        SCOPED_TRACE(t.widget);
+        const std::string& s = FixedText(t.widget);
+        const auto n = CodePoints(s);
+        ASSERT_TRUE(n.has_value()) << "not UTF-8";
+        EXPECT_EQ(*n, t.length) << "characters, CR LF as two";
+        EXPECT_EQ(s.rfind(t.begins, 0), 0u) << s.substr(0, 80);
+        // Line breaks are CR LF, and nothing else breaks a line.
+        for (std::size_t at = s.find_first_of("\r\n"); at != std::string::npos; at = s.find_first_of("\r\n", at + 2)) {
+            ASSERT_EQ(s.substr(at, 2), "\r\n") << "at byte " << at;
+        }
+        EXPECT_EQ(s.find('\0'), std::string::npos);
+        const std::string widget = t.widget;
+        const bool story = widget.rfind("intertext(", 0) == 0;
+        EXPECT_EQ(g.w(story ? "intertext" : widget, story ? std::stoi(widget.substr(10)) : -1).caption, s);
+    }
+    // The help opens the game in its second paragraph; the outro has two.
+    const auto help = Paragraphs(FixedText("naptext")), outro = Paragraphs(FixedText("intertext(10)"));
+    ASSERT_GE(help.size(), 2u);
+    EXPECT_EQ(help[1].rfind("\tA zde začíná naše hra.", 0), 0u) << help[1];
+    ASSERT_EQ(outro.size(), 2u);
+    EXPECT_EQ(outro[1].find("A zde končí dnešní"), outro[1].find_first_not_of(" \t")) << outro[1];
 }
 
 }  // namespace

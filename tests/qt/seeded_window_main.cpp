@@ -1,8 +1,9 @@
-// The game's window with a fixed chance: every run deals the same boards.
-// Only for the tests of the real window; never installed. Where no tool can
-// move the pointer (a Wayland compositor), a test clicks through stdin
-// instead: a line "click NAME" or "click NAME INDEX" clicks that widget as
-// the player's click reaches the game.
+// The game's window with a fixed chance, for the tests of the real window:
+// every run deals the same boards (level 1: the inlet at the bottom of column
+// 3, one valve at (4, 2), the bends north-east and west-south in slot 3).
+// Never installed. Where no tool can move the pointer (a Wayland compositor),
+// a test clicks through stdin instead: a line "click NAME" or "click NAME
+// INDEX" clicks that widget as the player's click reaches the game.
 #include <QApplication>
 #include <QSocketNotifier>
 
@@ -11,7 +12,6 @@
 #include <cstdio>
 #include <string>
 
-#include "tests/qt/seeded_window.h"
 #include "ui/qt/game_window.h"
 
 int main(int, char** argv) {
@@ -19,7 +19,7 @@ int main(int, char** argv) {
     char* args[] = {argv[0], nullptr};
     QApplication app(argc, args);
     vr::qt::PrepareApplication();
-    vr::qt::GameWindow window(vr::qt::test::kSeededWindowSeed);
+    vr::qt::GameWindow window(20260u);
     QSocketNotifier player(STDIN_FILENO, QSocketNotifier::Read);
     std::string pending;
     QObject::connect(&player, &QSocketNotifier::activated, [&] {

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -33,18 +35,11 @@ protected:
         QApplication::processEvents();
     }
 
-    W id(const std::string& name, int index = -1) const {
-        return index < 0 ? win->model().id(name) : win->model().id(name, index);
-    }
+    W id(const std::string& name, int index = -1) const { return index < 0 ? win->model().id(name) : win->model().id(name, index); }
     const Widget& at(W w) const { return win->model().at(w); }
-
     QImage shot() const { return win->grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
     // Where a widget lies in the window's client area.
-    QRect rectOf(W w) const {
-        const QWidget* v = win->view(w);
-        return QRect(v->mapTo(win.get(), QPoint(0, 0)), v->size());
-    }
+    QRect rectOf(W w) const { return QRect(win->view(w)->mapTo(win.get(), QPoint(0, 0)), win->view(w)->size()); }
 
     static QRgb pixel(const QImage& img, QPoint p) { return img.pixel(p) & 0xffffff; }
     static bool is(const QImage& img, QPoint p, std::uint32_t rrggbb) { return pixel(img, p) == (Rgb(rrggbb) & 0xffffff); }
@@ -55,9 +50,7 @@ protected:
         }
         return n;
     }
-    static int countOther(const QImage& img, const QRect& r, std::uint32_t rrggbb) {
-        return r.width() * r.height() - count(img, r, rrggbb);
-    }
+    static int countOther(const QImage& img, const QRect& r, std::uint32_t rrggbb) { return r.width() * r.height() - count(img, r, rrggbb); }
     static bool isBar(const QImage& img, QPoint p) {
         for (std::uint32_t shade : kBarShades) {
             if (is(img, p, shade)) return true;
@@ -70,14 +63,10 @@ protected:
     void send(QWidget* target, QEvent::Type type, QPoint windowPoint) {
         const QPoint local = target->mapFrom(win.get(), windowPoint);
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent e(type, QPointF(local), QPointF(target->mapToGlobal(local)), Qt::LeftButton, held,
-                      Qt::NoModifier);
+        QMouseEvent e(type, QPointF(local), QPointF(target->mapToGlobal(local)), Qt::LeftButton, held, Qt::NoModifier);
         QApplication::sendEvent(target, &e);
     }
-    QWidget* under(QPoint p) {
-        QWidget* w = win->childAt(p);
-        return w ? w : win.get();
-    }
+    QWidget* under(QPoint p) { return win->childAt(p) ? win->childAt(p) : win.get(); }
     void clickAt(QPoint p, QPoint releaseAt) {
         QWidget* target = under(p);
         send(target, QEvent::MouseButtonPress, p);
@@ -95,7 +84,11 @@ protected:
     }
 
     // Lets the window's own timers run for `ms` milliseconds.
-    static void runFor(int ms);
+    static void runFor(int ms) {
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, [&loop] { loop.quit(); });
+        loop.exec();
+    }
 
     std::unique_ptr<GameWindow> win;
 };

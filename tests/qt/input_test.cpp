@@ -39,15 +39,9 @@ TEST_F(Input, ClicksReachTheGameOnReleaseInsideAndFollowTheGamesRule) {
 }
 
 // The second press of a double click on a widget the first click revealed
-// is no click: "Okay" of the help screen over "Quit to OS" does not quit, and
-// "Pokračovat" over the board lays no piece on the cell beneath.
+// is no click: "Pokračovat" over the board lays no piece on the cell beneath
+// ("Okay" of the help screen over "Quit to OS": the real window's test).
 TEST_F(Input, SecondPressOfADoubleClickOnARevealedWidgetIsNoClick) {
-    clickOn(id("help"));
-    const QRect spot = rectOf(id("napok")).intersected(rectOf(id("ukoncit")));
-    ASSERT_FALSE(spot.isEmpty());
-    doubleClickAt(spot.center());
-    EXPECT_TRUE(!at(id("napfrm")).visible && at(id("menufrm")).enabled && !win->driver().stopped());
-
     clickOn(id("novahra"));
     clickOn(id("nabidka", 1));
     clickOn(id("menu"));

@@ -1,7 +1,6 @@
 // A level dealt and played by hand: the board, the valves and the offer of
 // a deal, laying pieces from the offer, and the countdown.
 #include <cstdlib>
-#include <numeric>
 #include <tuple>
 
 #include "harness.h"
@@ -54,8 +53,8 @@ std::vector<std::string> Offer(const Game& g) {
 
 // A deal at each board size: the side panel, N x N cells of 500 / N pixels
 // (their places: ExpectInStep), the inlet in the middle of the bottom row, the
-// valves, every empty cell framed and clickable, and the offer.
-TEST(Deal, BoardValvesOfferAndPanelAtEachSize) {
+// valves, every empty cell framed and clickable, the offer; and the countdown.
+TEST(Deal, BoardValvesOfferPanelAndCountdownAtEachSize) {
     struct Size {
         int level, n, cell, countdown, valves, inlet;
     };
@@ -84,6 +83,29 @@ TEST(Deal, BoardValvesOfferAndPanelAtEachSize) {
         EXPECT_EQ(Offer(g), (std::vector<std::string>{"trubka(0) b0", "trubka(3) b0", "trubka(6) b0", "trubka(8) b0"}));
         EXPECT_EQ(std::tuple(g.main->state().valveCount, g.main->state().valvesFilled, g.main->state().selectedSlot),
                   std::tuple(s.valves, 0, 0));
+
+        // The countdown: the number shown at moments k s after the deal and
+        // 999 ms later, green down to 6 and red from 5, with no leading zeros;
+        // at 1 s after 0 the label goes and the water is let out, its first
+        // step into the inlet 2 s later.
+        const int from = s.countdown;
+        const Widget& label = g.w("countdown");
+        for (int k : {0, 1, from - 100, from - 99, from - 11, from - 10, from - 6, from - 5, from - 1, from}) {
+            for (int ms : {0, 999}) {
+                if (k < 0) break;
+                g.driver.advanceTo(1000 * k + ms);
+                EXPECT_EQ(std::pair(label.caption, label.foreColor),
+                          std::pair(std::to_string(from - k), from - k >= 6 ? RGB(0, 192, 0) : RGB(255, 0, 0))) << k;
+                EXPECT_TRUE(label.visible && g.w("countdowntimer").enabled && !g.w("tok").enabled) << k;
+            }
+        }
+        g.driver.advanceTo(1000 * (from + 1));
+        EXPECT_EQ(std::pair(label.visible, label.foreColor), std::pair(false, RGB(0, 192, 0)));  // green for the next level
+        EXPECT_TRUE(!g.w("countdowntimer").enabled && g.w("tok").enabled);
+        g.driver.advanceTo(1000 * (from + 3) - 1);
+        EXPECT_EQ(g.cellPicture(s.inlet, s.n), "pzed(0)");
+        Play(g, "+1");
+        EXPECT_EQ(g.cellPicture(s.inlet, s.n), "pzed(1)");
     }
 }
 
@@ -154,47 +176,6 @@ TEST(Placement, TheLastClickedSlotIsLaidOnAnEmptyCellAndRefilled) {
     ASSERT_TRUE(g.click("nabidka", 1));
     EXPECT_FALSE(g.click("pole", Cell(4, 2)));
     EXPECT_EQ(Offer(g)[0], "trubka(2) b1");
-}
-
-// The countdown of a deal that shows `from` (4 x level + 16): the number at
-// each of the given seconds after the deal and 999 ms later, green down to 6
-// and red from 5; at from + 1 s the label goes and the water's timer starts,
-// its first step into the inlet (x, N) 2 s later.
-void ExpectCountdown(Game& g, int from, const std::vector<int>& seconds, int x) {
-    const std::int64_t dealt = g.model.now();
-    const Widget& label = g.w("countdown");
-    for (int k : seconds) {
-        for (int ms : {0, 999}) {
-            g.driver.advanceTo(dealt + 1000 * k + ms);
-            EXPECT_EQ(label.caption, std::to_string(from - k)) << k;
-            EXPECT_EQ(label.foreColor, from - k >= 6 ? RGB(0, 192, 0) : RGB(255, 0, 0)) << k;
-            EXPECT_TRUE(label.visible && g.w("countdowntimer").enabled && !g.w("tok").enabled) << k;
-        }
-    }
-    g.driver.advanceTo(dealt + 1000 * (from + 1));
-    EXPECT_FALSE(label.visible);
-    EXPECT_EQ(label.foreColor, RGB(0, 192, 0));  // green again for the next level
-    EXPECT_TRUE(!g.w("countdowntimer").enabled && g.w("tok").enabled);
-    const int n = g.main->state().boardSize;
-    g.driver.advanceTo(dealt + 1000 * (from + 3) - 1);
-    EXPECT_EQ(g.cellPicture(x, n), "pzed(0)");
-    g.driver.advanceTo(dealt + 1000 * (from + 3));
-    EXPECT_EQ(g.cellPicture(x, n), "pzed(1)");
-    ExpectInStep(g);
-}
-
-TEST(Countdown, Level1CountsFrom20AndTheWaterMoves23SecondsAfterTheDeal) {
-    Game g;
-    NewScriptedGame(g);
-    std::vector<int> every(21);
-    std::iota(every.begin(), every.end(), 0);
-    ExpectCountdown(g, 20, every, 3);
-}
-
-TEST(Countdown, Level100CountsFrom416WithoutLeadingZeros) {
-    auto g = Game::Seeded(7);
-    g->main->EnterLevel(100, 5);
-    ExpectCountdown(*g, 416, {0, 315, 316, 317, 406, 407, 410, 411, 416}, 15);
 }
 
 }  // namespace

@@ -12,85 +12,20 @@
 #   menu     help, the credits, the banner with a browser that writes down what it opens
 #   soak     random clicks for SOAK_SECONDS (120; SOAK_SEED repeats them) anywhere but
 #            "Quit to OS" and the banner: alive, the ticker moving, memory within 5 %
-set -uo pipefail
 part=${1:?usage: real_window.sh shipped|play|menu|soak GAME}
 game=${2:?usage: real_window.sh shipped|play|menu|soak GAME}
-work=$(mktemp -d) xvfb="" pid="" X=0 Y=0 passed=0
-export XDG_RUNTIME_DIR="$work/run" DBUS_SESSION_BUS_ADDRESS="disabled:"  # no desktop session
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset SESSION_MANAGER
-trap 'kill $pid $xvfb 2>/dev/null; wait; rm -rf "$work"' EXIT
-
-fail() { echo "FAIL: $*"; sed 's/^/  game: /' "$work/game.log" 2>/dev/null; exit 1; }
-pass() { echo "ok: $*"; passed=$((passed + 1)); }
-now() { echo $(($(date +%s%N) / 1000000)); }
-alive() { [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; }
-click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
-shot() { import -window root "$work/shot.png" 2>/dev/null; }
-at() { convert "$work/shot.png" -format "%[hex:p{$((X + $1)),$((Y + $2))}]" info: 2>/dev/null | cut -c1-6; }
-crop() { convert "$work/shot.png" -crop "$3x$4+$((X + $1))+$((Y + $2))" +repage "${@:5}" 2>/dev/null; }
-count() { local n; n=$(crop "$1" "$2" "$3" "$4" -format %c histogram:info:- | grep -i "#$5\b" | sed 's/^ *\([0-9]*\):.*/\1/'); echo "${n:-0}"; }
-sig() { crop "$1" "$2" "$3" "$4" -format %# info:; }  # a fingerprint of what a rectangle shows
-# Checks: a command that must succeed within some ms (polled), a point's colour
-# now or within 2 s, and how many pixels of a rectangle have a colour.
-wait_for() {
-    local end=$(($(now) + $1)) what=$2
-    shift 2
-    until "$@"; do [ $(now) -gt $end ] && fail "$what: not within the time" || sleep 0.1; done
-    pass "$what"
-}
-is() { shot && [ "$(at "$1" "$2")" = "$3" ]; }
-expect_pixel() { wait_for 2000 "$4" is "$1" "$2" "$3"; }
-expect_count() { local n; n=$(count "$1" "$2" "$3" "$4" "$5"); [ "$n" "$6" "$7" ] || fail "$8: $n pixels of #$5"; pass "$8"; }
-
-# An X server on a free display from :90: ours once its lock file names it and it answers.
-for n in $(seq 90 160); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-    xvfb=$!
-    for _ in $(seq 100); do
-        kill -0 $xvfb 2>/dev/null || break
-        [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = $xvfb ] && DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1 &&
-            export DISPLAY=":$n" && break 2
-        sleep 0.05
-    done
-    kill $xvfb 2>/dev/null
-    xvfb=""
-done
-[ -n "$xvfb" ] || fail "no X server could be started"
-
-# A browser that only writes down the addresses it is asked to open.
-mkdir "$work/bin" "$work/empty"
-printf '#!/bin/sh\necho "$*" >>"%s"\n' "$work/opened" >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-: >"$work/opened"
+. "$(dirname "$0")/xwindow.sh"
+start_xvfb
+recording_browser
+mkdir "$work/empty"  # a PATH with no browser on it
 case $part in
-    shipped) env -u BROWSER -u DEFAULT_BROWSER PATH="$work/empty" "$game" >"$work/game.log" 2>&1 & ;;
-    *) PATH="$work/bin:$PATH" "$game" >"$work/game.log" 2>&1 & ;;
+    shipped) start_game env -u BROWSER -u DEFAULT_BROWSER PATH="$work/empty" "$game" ;;
+    *) start_game env PATH="$work/bin:$PATH" "$game" ;;
 esac
-pid=$!
-for _ in $(seq 150); do
-    wid=$(xdotool search --onlyvisible --name "Vojtik Rournik" 2>/dev/null | head -n 1)
-    [ -n "$wid" ] && break
-    alive || fail "the game ended at start"
-    sleep 0.1
-done
-[ -n "$wid" ] || fail "no window named Vojtik Rournik"
-eval "$(xdotool getwindowgeometry --shell "$wid")"  # X, Y, WIDTH, HEIGHT
-[ "$WIDTH x $HEIGHT" = "800 x 600" ] || fail "the window is $WIDTH x $HEIGHT"
 back=63461F panel=755324 stub=C4C6CA pipe=E8EAEE water=6CA4FF green=00C000 red=FF0000 readout=91BBFB
-wait_for 5000 "the window, 800 x 600, shows the menu" is 158 222 $panel
 countdown="552 256 233 128" lives="552 320 35 89" level="616 256 161 97"
-
-sleep_until() { local left=$(($1 + t0 - $(now))); [ $left -gt 0 ] && sleep "$((left / 1000)).$(printf %03d $((left % 1000)))"; shot; }
-quit() {
-    click 276 420
-    wait_for 1000 "\"Quit to OS\" ends the game within a second" eval '! alive'
-    wait "$pid"
-    local status=$?
-    pid=""
-    [ $status = 0 ] || fail "the game ended with status $status"
-}
+sleep_until() { local left=$(($1 + t0 - $(now_ms))); [ $left -gt 0 ] && sleep "$((left / 1000)).$(printf %03d $((left % 1000)))"; shot; }
+quit() { click 276 420 && expect_quit; }
 
 case $part in
 shipped)
@@ -118,63 +53,63 @@ shipped)
     quit ;;
 play)
     shot
-    level0=$(count $level $readout)
+    level0=$(count_colour $level $readout)
     click 276 260  # "Nová Hra", the deal at t0
-    t0=$(now)
+    t0=$(now_ms)
     expect_pixel 275 475 $stub "\"Nová Hra\" deals: the dry inlet at the bottom of column 3"
     for c in "75 75" "475 75" "75 475" "475 475" "175 275" "275 375"; do [ "$(at $c)" = $back ] || fail "cell at $c is not empty"; done
     [ "$(at 375 175)" = CE4F46 ] || fail "no valve in cell (4, 2)"
     for c in "555 20" "680 20" "555 145" "680 145"; do expect_count $c 100 100 $back -lt 9000 "a piece in the slot at $c"; done
     expect_count $countdown $green -gt 1000 "the countdown shows in green"
-    lives5=$(count $lives $readout)
-    count20=$(sig $countdown)
+    lives5=$(count_colour $lives $readout)
+    count20=$(signature $countdown)
     # No slot chosen: a cell takes nothing; the valve and the inlet never take a piece.
     click 75 75
-    slot=$(sig 560 150 90 90) valve=$(sig 330 130 90 90)
+    slot=$(signature 560 150 90 90) valve=$(signature 330 130 90 90)
     click 605 195
     click 375 175
     click 275 475
     sleep 0.3
     shot
-    [ "$(at 75 75)" = $back ] && [ "$(sig 330 130 90 90)" = "$valve" ] && [ "$(at 275 475)" = $stub ] ||
+    [ "$(at 75 75)" = $back ] && [ "$(signature 330 130 90 90)" = "$valve" ] && [ "$(at 275 475)" = $stub ] ||
         fail "a piece was laid with no slot chosen, or on the valve or the inlet"
     expect_count 555 145 100 1 $back -lt 10 "slot 3 is framed once chosen"
     click 275 375  # into (3, 4), above the inlet
     sleep 0.3
     shot
-    [ "$(sig 230 330 90 90)" = "$slot" ] && [ "$(sig 560 150 90 90)" != "$slot" ] && [ "$(at 230 375)" = $pipe ] ||
+    [ "$(signature 230 330 90 90)" = "$slot" ] && [ "$(signature 560 150 90 90)" != "$slot" ] && [ "$(at 230 375)" = $pipe ] ||
         fail "cell (3, 4) does not show the piece of slot 3, or the slot was not refilled"
     expect_count 555 145 100 1 $back -gt 50 "cell (3, 4) shows the piece, slot 3 a new one, unframed"
-    [ "$(sig $countdown)" != "$count20" ] || fail "the countdown stands still"
+    [ "$(signature $countdown)" != "$count20" ] || fail "the countdown stands still"
     sleep_until 16600
     expect_count $countdown $red -gt 1000 "the countdown is red at 4"
-    [ "$(count $countdown $green)" = 0 ] || fail "the countdown is still green"
+    [ "$(count_colour $countdown $green)" = 0 ] || fail "the countdown is still green"
     sleep_until 21500
     expect_count $countdown $red = 0 "the countdown is gone after 0"
     [ "$(at 275 475)" = $stub ] || fail "water in the inlet before the first flow tick"
-    [ "$(count $level $readout)" != "$level0" ] || fail "the level read-out did not change from 0"
+    [ "$(count_colour $level $readout)" != "$level0" ] || fail "the level read-out did not change from 0"
     wait_for 3000 "the first flow tick 23 s after the deal fills the inlet" is 275 475 $water
     # Paused over the next tick: the water waits, and flows a full tick after "Pokračovat".
     click 667 432
     expect_pixel 170 250 $panel "the Menu button pauses the flowing water"
     sleep 2.5
     click 276 316
-    resumed=$(now)
+    resumed=$(now_ms)
     expect_pixel 170 250 $back "\"Pokračovat\" hides the menu"
     [ "$(at 230 375)" = $pipe ] || fail "the water moved on under the menu"
     wait_for 3000 "the next tick fills the bend in (3, 4)" is 230 375 $water
-    [ $(($(now) - resumed)) -gt 1500 ] || fail "the water moved on $(($(now) - resumed)) ms after \"Pokračovat\""
+    [ $(($(now_ms) - resumed)) -gt 1500 ] || fail "the water moved on $(($(now_ms) - resumed)) ms after \"Pokračovat\""
     # It leaves westward into the empty (2, 4): a spill, one life less, the level dealt again.
-    dealt_again() { shot && [ "$(count $lives $readout)" != "$lives5" ] && [ "$(at 275 475)" = $stub ] && [ "$(at 230 375)" = $back ]; }
+    dealt_again() { shot && [ "$(count_colour $lives $readout)" != "$lives5" ] && [ "$(at 275 475)" = $stub ] && [ "$(at 230 375)" = $back ]; }
     wait_for 5500 "the spill deals the level again with a life less" dealt_again
     expect_count $countdown $green -gt 1000 "the new countdown is green"
     click 667 432
     expect_pixel 170 250 $panel "the Menu button pauses the countdown"
-    frozen=$(sig $countdown)
+    frozen=$(signature $countdown)
     sleep 1.6 && shot
-    [ "$(sig $countdown)" = "$frozen" ] || fail "the countdown runs on under the menu"
+    [ "$(signature $countdown)" = "$frozen" ] || fail "the countdown runs on under the menu"
     click 276 316
-    moved() { shot && [ "$(sig $countdown)" != "$frozen" ]; }
+    moved() { shot && [ "$(signature $countdown)" != "$frozen" ]; }
     wait_for 3000 "the countdown goes on after \"Pokračovat\"" moved ;;
 menu)
     click 276 372
@@ -187,7 +122,7 @@ menu)
     sleep 0.4
     expect_pixel 158 222 $panel "3, 1, 3, 4, 0, 2 on the credit line shows no credits"
     for i in 3 1 4 0 2; do click "${dsel[$i]}" 192; done
-    credits() { shot && [ "$(count 131 440 288 30 800000)" -gt 1000 ] && [ "$(count 140 434 273 39 $red)" -gt 50 ]; }
+    credits() { shot && [ "$(count_colour 131 440 288 30 800000)" -gt 1000 ] && [ "$(count_colour 140 434 273 39 $red)" -gt 50 ]; }
     wait_for 4000 "3, 1, 4, 0, 2 shows the credits picture and its red line" credits
     click 275 260
     expect_pixel 158 222 $panel "a click on the picture closes the credits"
@@ -211,10 +146,10 @@ soak)
     echo "soak: $seconds s, SOAK_SEED=$seed repeats the clicks"
     targets=("276 260" "276 316" "276 372" "276 458" "180 458" "376 458" "255 192" "271 192" "281 192" "297 192"
         "314 192" "605 70" "730 70" "605 195" "730 195" "667 432")  # buttons, the credit line, the offer, Menu
-    rss() { sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$pid/status"; }
-    ticked() { moved=$(shot && sig 15 550 770 35) && [ "$moved" != "$ticker" ]; }
-    ticker="" clicks=0 start=$(now) probe=0 half=""
-    while [ $(now) -lt $((start + seconds * 1000)) ]; do
+    rss() { sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$game_pid/status"; }
+    ticked() { moved=$(shot && signature 15 550 770 35) && [ "$moved" != "$ticker" ]; }
+    ticker="" clicks=0 start=$(now_ms) probe=0 half=""
+    while [ $(now_ms) -lt $((start + seconds * 1000)) ]; do
         case $((RANDOM % 20)) in
             [0-6]) read -r x y <<<"${targets[RANDOM % ${#targets[@]}]}" && x=$((x + RANDOM % 9 - 4)) y=$((y + RANDOM % 5 - 2)) ;;
             [7-9] | 1[0-4]) x=$((25 + RANDOM % 500)) y=$((25 + RANDOM % 500)) ;;  # the board
@@ -224,13 +159,13 @@ soak)
             { [ $x -ge 545 ] && [ $y -ge 460 ] && [ $y -le 540 ]; } && continue      # nor the banner
         click $x $y && clicks=$((clicks + 1))
         [ $((RANDOM % 10)) = 0 ] && sleep "1.$((RANDOM % 5))" || sleep "0.$((RANDOM % 3))$((RANDOM % 10))"
-        [ -z "$half" ] && [ $(now) -ge $((start + seconds * 500)) ] && half=$(rss)
-        [ $(now) -lt $probe ] && continue
+        [ -z "$half" ] && [ $(now_ms) -ge $((start + seconds * 500)) ] && half=$(rss)
+        [ $(now_ms) -lt $probe ] && continue
         # The game answers: alive, its window there, its ticker moved on (it does at least every 5 s).
         alive && xdotool getwindowname "$wid" >/dev/null 2>&1 || fail "the game or its window is gone after $clicks clicks"
         for _ in $(seq 60); do ticked && break || sleep 0.1; done
         [ "$moved" != "$ticker" ] || fail "the ticker stood still for six seconds after $clicks clicks"
-        ticker=$moved probe=$(($(now) + 5000))
+        ticker=$moved probe=$(($(now_ms) + 5000))
     done
     end=$(rss)
     [ -n "$half" ] && [ "$end" -le $((half * 105 / 100)) ] && [ "$end" -ge $((half * 95 / 100)) ] ||

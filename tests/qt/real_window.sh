@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# The game in a real X window (Xvfb on a free display from :90), played with
-# xdotool and looked at pixel by pixel through screenshots of its 800 x 600
-# client area. Usage: real_window.sh PART GAME
+# The game played in a real X window (xwindow.sh). Usage: real_window.sh PART GAME
 #   shipped  the shipped game with no browser on the machine: centred, its caption,
 #            banner clicks change nothing, help, a double click on "Okay" over
 #            "Quit to OS" closes help only, pause, "Quit to OS" ends it with status 0

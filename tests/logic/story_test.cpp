@@ -52,6 +52,7 @@ TEST(StoryScreen, ShowsItsHeadingTextAndButtonsThenStartsTheLevel) {
         auto g = Won(10 * s.n - 1);
         const std::string tag = std::to_string(s.n);
         Play(*g, "+60000", "interfrm", s.first ? "inter1 inter2" : "interok");  // nothing runs behind it
+        EXPECT_FALSE(g->w("tok").enabled || g->w("countdowntimer").enabled);
         EXPECT_EQ(g->w("nadpis", 5).caption, s.heading);
         EXPECT_EQ(VisibleTexts(*g), std::vector<int>{s.n});
         if (s.first) {

@@ -16,6 +16,7 @@ namespace {
 TEST(Window, AtStartOnlyTheMenuTakesClicksAndOnlyTheTickerRuns) {
     Game g;
     Play(g, "", "menufrm", kMenu, "level 0, 5 Životů");
+    for (int i : {0, 1, 2}) EXPECT_TRUE(g.model.shown(g.id("nadpis", i))) << "the title, the credit line, the title's copy";
     EXPECT_EQ(g.w("text").caption, "");
     for (int i = 1; i <= 4; ++i) EXPECT_TRUE(g.w("nabidka", i).visible && g.picture("nabidka", i).empty()) << i;
     EXPECT_TRUE(g.model.memberCount("pole") == 1 && !g.w("pole", 0).visible);
@@ -41,14 +42,24 @@ TEST(Window, LayoutSpotChecksInPixels) {
     // The credit line's targets lie left to right as 4, 1, 2, 3, 0.
     const int order[] = {4, 1, 2, 3, 0};
     for (int k = 1; k < 5; ++k) EXPECT_LT(g.w("dsel", order[k - 1]).left, g.w("dsel", order[k]).left);
-    // The bars stay inside the window; right of the board and above the
-    // ticker they meet in a tee at (535, 535).
-    bool tee = false;
+    // The bars stay inside the window: corner pieces in its corners, and a
+    // tee where the board's right edge meets the bar over the ticker.
+    std::map<std::pair<int, int>, std::string> piece;
     for (const Bar& b : WindowBars()) {
-        tee = tee || (b.left == 535 && b.top == 535 && b.piece == "lajna-tee-n");
+        piece[{b.left, b.top}] = b.piece;
         EXPECT_TRUE(b.left + b.width <= 800 && b.top + b.height <= 600) << b.piece;
     }
-    EXPECT_TRUE(tee);
+    auto at = [&piece](int x, int y) { return piece[std::pair(x, y)] + " "; };
+    EXPECT_EQ(at(0, 0) + at(785, 0) + at(0, 585) + at(785, 585) + at(535, 535), "lajna-nw lajna-ne lajna-sw lajna-se lajna-tee-n ");
+    // Each panel's divider under its heading, 56 px down, in the menu 128.
+    for (auto [frame, top] : {std::pair{"napfrm", 56}, {"interfrm", 56}, {"menufrm", 128}}) {
+        int joins = 0;
+        for (int i = 0; i < g.model.memberCount("lajny"); ++i) {
+            const Widget& bar = g.w("lajny", i);
+            joins += bar.container == g.id(frame) && bar.left == 0 && bar.top == top;
+        }
+        EXPECT_EQ(joins, 1) << frame;
+    }
     for (const auto& [name, n] : std::map<std::string, int>{
              {"intertext", 14}, {"nadpis", 5}, {"voda", 15}, {"trubka", 9}, {"ventil", 6}, {"ventilvoda", 6}, {"pzed", 2},
              {"nabidka", 4}, {"dsel", 5}, {"lajny", 90}}) {

@@ -51,7 +51,8 @@ TEST(StoryScreen, ShowsItsHeadingTextAndButtonsThenStartsTheLevel) {
         SCOPED_TRACE(s.n);
         auto g = Won(10 * s.n - 1);
         const std::string tag = std::to_string(s.n);
-        Play(*g, "+60000", "interfrm", s.first ? "inter1 inter2" : "interok");  // nothing runs behind it
+        // Nothing runs behind it; the side panel is written by the next deal only.
+        Play(*g, "+60000", "interfrm", s.first ? "inter1 inter2" : "interok", "level " + std::to_string(10 * s.n - 1) + ", 5 Životů");
         EXPECT_FALSE(g->w("tok").enabled || g->w("countdowntimer").enabled);
         EXPECT_EQ(g->w("nadpis", 5).caption, s.heading);
         EXPECT_EQ(VisibleTexts(*g), std::vector<int>{s.n});
@@ -61,8 +62,11 @@ TEST(StoryScreen, ShowsItsHeadingTextAndButtonsThenStartsTheLevel) {
         } else {
             EXPECT_EQ(std::tuple(g->w("interok").caption, g->w("interok").tag), std::tuple("Okay", tag));
         }
-        ExpectLevelStarted(*g, s.first ? "inter2" : "interok", 10 * s.n + (s.n == 8), "6 Životů");  // grandmother skips 80
+        const int next = 10 * s.n + (s.n == 8);  // grandmother skips level 80
+        ExpectLevelStarted(*g, s.first ? "inter2" : "interok", next, "6 Životů");
         EXPECT_EQ(g->w("nadpis", 5).caption, s.heading);  // kept until the next screen
+        RunCountdown(*g);  // a spill right after it: no screen, no life
+        Play(*g, "+4000", "", nullptr, "level " + std::to_string(next) + ", 5 Životů, count " + std::to_string(4 * next + 16));
         if (!s.first) continue;
 
         g = Won(10 * s.n - 1, s.livesBefore);

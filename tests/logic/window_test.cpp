@@ -16,6 +16,7 @@ namespace {
 TEST(Window, AtStartOnlyTheMenuTakesClicksAndOnlyTheTickerRuns) {
     Game g;
     Play(g, "", "menufrm", kMenu, "level 0, 5 Životů");
+    EXPECT_TRUE(Unchanged(g, "menu !pokracovat"));  // nothing to pause or continue
     for (int i : {0, 1, 2}) EXPECT_TRUE(g.model.shown(g.id("nadpis", i))) << "the title, the credit line, the title's copy";
     EXPECT_EQ(g.w("text").caption, "");
     for (int i = 1; i <= 4; ++i) EXPECT_TRUE(g.w("nabidka", i).visible && g.picture("nabidka", i).empty()) << i;

@@ -161,7 +161,7 @@ std::optional<int> CodePoints(std::string s) {
     const iconv_t cd = iconv_open("UTF-32LE", "UTF-8");
     const bool ok = iconv(cd, &in, &inLeft, &to, &outLeft) != static_cast<std::size_t>(-1);
     iconv_close(cd);
-    return ok ? std::optional<int>(static_cast<int>(out.size() - 1 - outLeft / 4)) : std::nullopt;
+    return ok ? std::optional<int>(static_cast<int>(out.size() - outLeft / 4)) : std::nullopt;
 }
 
 // The lines of a text that hold anything, split at its CR LF breaks.

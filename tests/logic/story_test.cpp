@@ -102,21 +102,18 @@ TEST(Outro, Level100StartsWithoutAScreenAndTheOutroFollowsIt) {
 // bits 0..3 of a mask.
 bool Takes(int mask, int n) { return n % 2 == 1 && n < 9 && ((mask >> (n / 2)) & 1) != 0; }
 
-std::vector<int> Range(int from, int to) {
-    std::vector<int> out;
-    for (int l = from; l <= to; ++l) out.push_back(l);
-    return out;
-}
-
 // The levels a whole game plays, in order.
 std::vector<int> ExpectedLevels(int mask) {
-    std::vector<int> out = Range(1, 9);
-    auto add = [&out](const std::vector<int>& more) { out.insert(out.end(), more.begin(), more.end()); };
-    if (Takes(mask, 1)) add(Range(7, 9));  // back to level 7; level 10 then follows with no screen
-    add(Range(10, 69));
-    if (!Takes(mask, 7)) add(Range(70, 77));  // the repairmen skip these
-    add(Range(78, 79));
-    add(Range(81, 100));  // grandmother sits on level 80
+    std::vector<int> out;
+    auto add = [&out](int from, int to) {
+        for (int l = from; l <= to; ++l) out.push_back(l);
+    };
+    add(1, 9);
+    if (Takes(mask, 1)) add(7, 9);  // back to level 7; level 10 then follows with no screen
+    add(10, 69);
+    if (!Takes(mask, 7)) add(70, 77);  // the repairmen skip these
+    add(78, 79);
+    add(81, 100);  // grandmother sits on level 80
     return out;
 }
 

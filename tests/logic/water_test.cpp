@@ -85,14 +85,8 @@ std::vector<Pipeline> Pipelines() {
         // Up through the cross, round the block to the right and back leftwards.
         {"cross along the column, then the row", 1, {{2, 3, 1}}, {{6, 3, 4}, {3, 3, 3}, {2, 4, 3}, {4, 4, 4}, {5, 2, 4}},
          "34 33 43 44 34 24", 3, 4, "voda(6)"},
-        // Round column 1 into the cross from the left, round above it and down.
-        {"cross along the row, then the column", 1, {{4, 2, 0}},
-         {{2, 3, 4}, {0, 2, 4}, {5, 1, 4}, {3, 1, 3}, {6, 2, 3}, {4, 3, 3}, {2, 3, 2}, {3, 2, 2}}, "34 24 14 13 23 33 32 22 23 24",
-         2, 3, "voda(6)"},
         {"double elbow 7 from below, then from above", 1, {{4, 4, 0}}, {{7, 3, 4}, {5, 2, 4}, {3, 2, 3}, {2, 3, 3}},
          "34 24 23 33 34 44", 3, 4, "voda(7)"},
-        {"double elbow 8 from below, then from above", 1, {{2, 4, 0}}, {{8, 3, 4}, {4, 4, 4}, {2, 4, 3}, {3, 3, 3}},
-         "34 44 43 33 34 24", 3, 4, "voda(8)"},
         // 6 x 6: up the right side and over the top into (3, 3) from above,
         // out to the right; round below it and back in from the left.
         {"double elbow 7 from above, then from the left", 4, {{2, 2, 0}, {4, 2, 0}},

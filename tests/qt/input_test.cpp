@@ -1,5 +1,6 @@
-// The mouse, the keyboard and the clock as the window hands them to the game.
-#include <QKeyEvent>
+// The mouse as the window hands it to the game; the keyboard reaches no
+// widget (none takes the focus), and the game's clock is the window's (the
+// real window's tests time the countdown and the water).
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -68,20 +69,7 @@ TEST_F(Input, QuickRepeatedClicksOnOneWidgetCountTwice) {
     EXPECT_FALSE(at(id("dframe")).visible);
 }
 
-TEST_F(Input, KeyboardDoesNothing) {
-    for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab}) {
-        for (QWidget* target : {static_cast<QWidget*>(win.get()), win->view(id("novahra"))}) {
-            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                QKeyEvent e(type, key, Qt::NoModifier);
-                QApplication::sendEvent(target, &e);
-            }
-        }
-    }
-    EXPECT_TRUE(at(id("menufrm")).visible && win->isVisible());
-    EXPECT_EQ(win->game().state().level, 0);
-}
-
-TEST_F(Input, HelpTextScrollsInItsBoxAndTheTimersRunOnTheWindowsClock) {
+TEST_F(Input, HelpTextScrollsInItsBox) {
     clickOn(id("help"));
     auto* box = qobject_cast<QPlainTextEdit*>(win->view(id("naptext")));
     ASSERT_NE(box, nullptr);
@@ -89,15 +77,6 @@ TEST_F(Input, HelpTextScrollsInItsBoxAndTheTimersRunOnTheWindowsClock) {
     EXPECT_GT(box->verticalScrollBar()->maximum(), 0) << "the help text is longer than its box";
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("Jednoho krásného, hřejivého rána")));
     EXPECT_FALSE(box->toPlainText().contains(QChar('\r')));
-
-    clickOn(id("napok"));
-    clickOn(id("novahra"));
-    ASSERT_EQ(at(id("countdown")).caption, "20");
-    runFor(1250);
-    EXPECT_EQ(at(id("countdown")).caption, "19");
-    EXPECT_GT(count(shot(), rectOf(id("text")), 0x000080), 10) << "the ticker's dark-blue letters";
-    const std::int64_t lag = win->clock() - win->model().now();
-    EXPECT_TRUE(lag >= 0 && lag < 1000) << lag;
 }
 
 }  // namespace

@@ -15,8 +15,14 @@ constexpr int kTop = 1, kBottom = 2, kLeft = 4, kRight = 8;
 constexpr int kDx[4] = {0, 0, 1, -1}, kDy[4] = {-1, 1, 0, 0};
 constexpr int kIn[4] = {kBottom, kTop, kLeft, kRight}, kOut[4] = {kTop, kBottom, kRight, kLeft};
 // The channels of the pieces 0..8: the cross and the double elbows carry two.
-constexpr int kChannels[9][2] = {{kLeft | kRight}, {kTop | kBottom}, {kLeft | kBottom},   {kRight | kBottom}, {kLeft | kTop},
-                                 {kRight | kTop},  {kTop | kBottom, kLeft | kRight},     {kRight | kTop, kLeft | kBottom},
+constexpr int kChannels[9][2] = {{kLeft | kRight},
+                                 {kTop | kBottom},
+                                 {kLeft | kBottom},
+                                 {kRight | kBottom},
+                                 {kLeft | kTop},
+                                 {kRight | kTop},
+                                 {kTop | kBottom, kLeft | kRight},
+                                 {kRight | kTop, kLeft | kBottom},
                                  {kLeft | kTop, kRight | kBottom}};
 
 bool Carries(int id, int ch) { return kChannels[id][0] == ch || kChannels[id][1] == ch; }
@@ -24,7 +30,8 @@ bool Carries(int id, int ch) { return kChannels[id][0] == ch || kChannels[id][1]
 // The piece for the channels a route (or two) takes through a cell; -1 where none.
 int PieceFor(const std::array<int, 2>& use) {
     for (int id = 0; id < 9; ++id) {
-        if (Carries(id, use[0]) && (use[1] ? Carries(id, use[1]) && use[0] != use[1] : kChannels[id][1] == 0)) return id;
+        const bool second = use[1] ? Carries(id, use[1]) && use[0] != use[1] : kChannels[id][1] == 0;
+        if (Carries(id, use[0]) && second) return id;
     }
     return -1;
 }
@@ -41,7 +48,8 @@ public:
 
     bool plan() {
         const int inlet = n_ * n_ - n_ + InletColumn(n_) - 1;
-        const int valves = static_cast<int>(std::count_if(piece_.begin(), piece_.end(), [](const Piece& p) { return p.isValve; })) - 1;
+        int valves = -1;  // the inlet is one too
+        for (const Piece& p : piece_) valves += p.isValve ? 1 : 0;
         for (int budget : {valves, 300}) {
             std::fill(use_.begin(), use_.end(), std::array<int, 2>{});
             passed_.assign(piece_.size(), false);
@@ -86,7 +94,8 @@ private:
             for (int e = 0; e < 4; ++e) {
                 const int x = s / 4 % n_ + kDx[e], y = s / 4 / n_ + kDy[e], ch = kIn[s % 4] | kOut[e];
                 if (kIn[s % 4] == kOut[e] || !fits(s / 4, ch) || x < 0 || x >= n_ || y < 0 || y >= n_) continue;
-                const int next = (y * n_ + x) * 4 + e, d = d0 + (piece_[s / 4].id != kEmptyId ? 1 : use_[s / 4][0] ? 56 : 16);
+                const int next = (y * n_ + x) * 4 + e;
+                const int d = d0 + (piece_[s / 4].id != kEmptyId ? 1 : use_[s / 4][0] ? 56 : 16);
                 const Piece& p = piece_[next / 4];
                 if (p.isValve && (passed_[next / 4] || !(kChannels[p.id][0] & kIn[e]))) continue;
                 if (d < dist[next]) {
@@ -133,7 +142,8 @@ private:
             const int e = static_cast<int>(std::find(kOut, kOut + 4, out) - kOut);
             const int x = valve % n_ + kDx[e], y = valve / n_ + kDy[e];
             passed_[valve] = true;
-            if (order(x < 0 || x >= n_ || y < 0 || y >= n_ ? -1 : (y * n_ + x) * 4 + e, left - 1, thorough, budget)) return true;
+            const int after = x < 0 || x >= n_ || y < 0 || y >= n_ ? -1 : (y * n_ + x) * 4 + e;
+            if (order(after, left - 1, thorough, budget)) return true;
             passed_[valve] = false;
             remove(way, way.size() - 1);
         }
@@ -181,7 +191,6 @@ bool PlayLevel(Game& g) {
 
 PlayResult PlayGame(Game& g, const std::function<bool(int n)>& takeAction) {
     PlayResult r;
-    if (!g.model.clickable(g.id("novahra"))) g.click("menu");
     if (!g.click("novahra")) return r;
     for (int guard = 0; guard < 5000; ++guard) {
         if (g.w("interfrm").visible) {
@@ -192,7 +201,8 @@ PlayResult PlayGame(Game& g, const std::function<bool(int n)>& takeAction) {
         } else if (g.w("menufrm").visible || !Running(g, "countdowntimer")) {
             break;
         } else {
-            r.deals.push_back({std::stoi(g.w("levnum").caption), std::stoi(g.w("lzivotu").caption), g.w("tok").interval});
+            const int level = std::stoi(g.w("levnum").caption), lives = std::stoi(g.w("lzivotu").caption);
+            r.deals.push_back({level, lives, g.w("tok").interval});
             r.livesLost += PlayLevel(g) ? 0 : 1;
         }
     }

@@ -1,9 +1,7 @@
-// A bot for the tests of whole games. It reads the board in play, plans one
-// pipeline from the inlet through every valve (each valve entered and left
-// through its own openings; a cell may carry two routes as a cross or a
-// double elbow), lays it in place with Main::LayPiece (no piece taken from
-// the offer, no chance drawn) and lets virtual time pass until the level
-// ends. Its choices depend on the board alone.
+// A bot for the tests of whole games: it plans one pipeline from the inlet through every
+// valve (each entered and left through its own openings; a cell may carry two routes as a
+// cross or a double elbow), lays it with Main::LayPiece (no offer, no chance drawn) and
+// lets virtual time pass until the level ends. Its choices depend on the board alone.
 #pragma once
 
 #include <functional>
@@ -33,9 +31,9 @@ struct PlayResult {
     bool outro = false;  // closed with Okay; else the game was lost or stuck
 };
 
-// "Nová Hra", then every level with PlayLevel; at a choice screen n (1, 3, 5
-// or 7) the story's action when takeAction(n), else the work; Okay on the
-// others; until Okay on the outro or the last life lost.
+// "Nová Hra" on the menu, then every level with PlayLevel; at a choice screen
+// n (1, 3, 5 or 7) the story's action when takeAction(n), else the work; Okay
+// on the others; until Okay on the outro or the last life lost.
 PlayResult PlayGame(Game& g, const std::function<bool(int n)>& takeAction);
 
 }  // namespace vr::test

@@ -1,7 +1,6 @@
-// A game on the widget model alone: the window in its design state, the
-// event driver on a virtual clock, a scripted or seeded chance and a platform
-// that records what the game asked of it; the ways into a game and the views
-// of its screen that the tests share.
+// A game on the widget model alone (the window in its design state, the event
+// driver on a virtual clock, a scripted or seeded chance, a platform that
+// records what the game asked of it), and the views of its screen.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -68,13 +67,16 @@ private:
 
 // A window that has loaded, with the given chance behind it.
 struct Game {
-    explicit Game(std::unique_ptr<Random> r = std::make_unique<ScriptedRandom>()) : random(std::move(r)), driver(model) {
+    explicit Game(std::unique_ptr<Random> r = std::make_unique<ScriptedRandom>())
+        : random(std::move(r)), driver(model) {
         BuildWindow(model);
         platform.driver = &driver;
         main = std::make_unique<Main>(model, *random, platform);
         main->Form_Load();
     }
-    static std::unique_ptr<Game> Seeded(std::uint32_t seed) { return std::make_unique<Game>(std::make_unique<SeededRandom>(seed)); }
+    static std::unique_ptr<Game> Seeded(std::uint32_t seed) {
+        return std::make_unique<Game>(std::make_unique<SeededRandom>(seed));
+    }
 
     ScriptedRandom& script() { return dynamic_cast<ScriptedRandom&>(*random); }
     W id(const std::string& name, int index = -1) const { return index < 0 ? model.id(name) : model.id(name, index); }
@@ -122,20 +124,11 @@ inline void Deal(Game& g, int level, const std::vector<Valve>& tries, const std:
 }
 
 // Level 1 from scripted draws: one valve at (3, 3), straight up and down, and
-// that piece in every slot. The countdown shows 20 and ends 21 s after the
-// deal; the water enters the inlet (3, 5) 2 s later, the cell above it 2 s
-// after that, and the valve 2 s after that.
+// that piece in every slot. The water enters the inlet (3, 5) 23 s after the
+// deal, the cell above it at 25 s, the valve at 27 s.
 inline void NewScriptedGame(Game& g, int lives = 5) { Deal(g, 1, {{3, 3, 1}}, {1, 1, 1, 1}, lives); }
-constexpr const char* kLevel1 = "pole*23 nabidka*4 menu";  // what takes a click there
+constexpr const char* kLevel1 = "pole*23 nabidka*4 menu";                  // what takes a click there
 constexpr const char* kMenu = "dsel*5 novahra help ukoncit menu ZKbaner";  // at start and after a game
-
-// Lays the piece of offer slot 1 on the cell (x, y) of a scripted level-1
-// board; the refill draws the same piece again.
-inline void LayFromSlot1(Game& g, int x, int y) {
-    g.script().push(DrawFor(1, 9));
-    EXPECT_TRUE(g.click("nabidka", 1));
-    EXPECT_TRUE(g.click("pole", (y - 1) * 5 + x - 1));
-}
 
 // Runs the countdown of the level just dealt to its end: the water is released.
 inline void RunCountdown(Game& g) { g.advance((std::stoi(g.w("countdown").caption) + 1) * 1000); }
@@ -202,7 +195,8 @@ inline void Play(Game& g, const std::string& actions, const char* panels = nullp
         if (a[0] == '+') {
             g.advance(std::stoll(a.substr(1)));
         } else {
-            EXPECT_EQ(g.click(a.substr(refused, a.find('(') - refused), indexed ? std::stoi(a.substr(a.find('(') + 1)) : -1), !refused) << a;
+            const int index = indexed ? std::stoi(a.substr(a.find('(') + 1)) : -1;
+            EXPECT_EQ(g.click(a.substr(refused, a.find('(') - refused), index), !refused) << a;
         }
     }
     EXPECT_EQ(panels ? Panels(g) : "", panels ? panels : "") << actions;

@@ -47,8 +47,8 @@ std::string TraceWater(const Main& m, std::vector<Passes>& passes) {
         x += dx;
         y += dy;
     }
-    return "the water stands at " + At(m.state().flowX, m.state().flowY) + " (from " + At(m.state().prevX, m.state().prevY) +
-           "), where the pipes from the inlet do not lead";
+    return "the water stands at " + At(m.state().flowX, m.state().flowY) + " (from " +
+           At(m.state().prevX, m.state().prevY) + "), where the pipes from the inlet do not lead";
 }
 
 // The widget whose picture the cell shows by its record and the water; kNoWidget: none.
@@ -76,7 +76,8 @@ std::string BoardViolation(const Game& g) {
         for (int x = 1; x <= n; ++x) {
             const int k = (y - 1) * n + (x - 1);
             const W cell = m.state().cells(x, y);
-            if (k >= m.poleCount() || cell != m.pole(k)) return "cell " + At(x, y) + " is not pole(" + std::to_string(k) + ")";
+            if (k >= m.poleCount() || cell != m.pole(k))
+                return "cell " + At(x, y) + " is not pole(" + std::to_string(k) + ")";
             const Widget& w = v.at(cell);
             if (!w.visible) return "cell " + At(x, y) + " hidden";
             if (w.left != 25 + (x - 1) * c || w.top != 25 + (y - 1) * c || w.width != c || w.height != c)

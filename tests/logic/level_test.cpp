@@ -12,10 +12,9 @@ namespace {
 // The board cell of column x, row y on a board of n x n.
 int Cell(int x, int y, int n = 5) { return (y - 1) * n + (x - 1); }
 
-// Where water entering a piece leaves it, for water moving up, down, right
-// and left ("." a closed side): the straights and the cross keep its way, the
-// elbows turn it, each double elbow is two elbows; a valve conducts like the
-// pipe of its shape.
+// Where water entering a piece leaves it, for water moving up, down, right and left ("."
+// a closed side): the straights and the cross keep its way, the elbows turn it, each
+// double elbow is two elbows; a valve conducts like the pipe of its shape.
 TEST(PieceTable, EachPieceLeadsTheWaterOnThroughItsOpeningsOnly) {
     const char* const ways[9] = {"..RL", "UD..", "L.D.", "R..D", ".LU.", ".R.U", "UDRL", "LRDU", "RLUD"};
     auto way = [](const Piece& p) {
@@ -29,10 +28,13 @@ TEST(PieceTable, EachPieceLeadsTheWaterOnThroughItsOpeningsOnly) {
     Game g;
     for (int id = 0; id < 9; ++id) {
         const Piece& p = g.main->state().pipePieces[static_cast<std::size_t>(id)];
-        EXPECT_EQ(std::tuple(way(p), p.id, p.twoChannel == True, p.isValve), std::tuple(ways[id], id, id >= 6, False)) << id;
+        EXPECT_EQ(std::tuple(way(p), p.id, p.twoChannel == True, p.isValve), std::tuple(ways[id], id, id >= 6, False))
+            << id;
         if (id >= 6) continue;
         const Piece& valve = g.main->state().valvePieces[static_cast<std::size_t>(id)];
-        EXPECT_EQ(std::tuple(way(valve), valve.id, valve.twoChannel, valve.isValve), std::tuple(ways[id], id, False, True)) << id;
+        EXPECT_EQ(std::tuple(way(valve), valve.id, valve.twoChannel, valve.isValve),
+                  std::tuple(ways[id], id, False, True))
+            << id;
     }
 }
 
@@ -40,25 +42,31 @@ TEST(PieceTable, EachPieceLeadsTheWaterOnThroughItsOpeningsOnly) {
 std::vector<std::string> Dealt(int n, int inlet, const std::vector<Valve>& valves) {
     std::vector<std::string> out(static_cast<std::size_t>(n * n));
     out[static_cast<std::size_t>(Cell(inlet, n, n))] = "pzed(0)";
-    for (const Valve& v : valves) out[static_cast<std::size_t>(Cell(v.x, v.y, n))] = "ventil(" + std::to_string(v.shape) + ")";
+    for (const Valve& v : valves) {
+        out[static_cast<std::size_t>(Cell(v.x, v.y, n))] = "ventil(" + std::to_string(v.shape) + ")";
+    }
     return out;
 }
 
 // The offer slots: their pieces and frames.
 std::vector<std::string> Offer(const Game& g) {
     std::vector<std::string> out;
-    for (int i = 1; i <= 4; ++i) out.push_back(g.picture("nabidka", i) + " b" + std::to_string(g.w("nabidka", i).borderStyle));
+    for (int i = 1; i <= 4; ++i) {
+        out.push_back(g.picture("nabidka", i) + " b" + std::to_string(g.w("nabidka", i).borderStyle));
+    }
     return out;
 }
 
-// A deal at each board size: the side panel, N x N cells of 500 / N pixels
-// (their places: ExpectInStep), the inlet in the middle of the bottom row, the
-// valves, every empty cell framed and clickable, the offer; and the countdown.
+// A deal at each board size: the side panel, N x N cells of 500 / N pixels (placed:
+// ExpectInStep), the inlet, the valves, empty cells framed and clickable, the offer; the countdown.
 TEST(Deal, BoardValvesOfferPanelAndCountdownAtEachSize) {
     struct Size {
         int level, n, cell, countdown, valves, inlet;
     };
-    for (const Size& s : {Size{1, 5, 100, 20, 1, 3}, {4, 6, 83, 32, 2, 3}, {8, 7, 71, 48, 4, 4}, {40, 15, 33, 176, 20, 8},
+    for (const Size& s : {Size{1, 5, 100, 20, 1, 3},
+                          {4, 6, 83, 32, 2, 3},
+                          {8, 7, 71, 48, 4, 4},
+                          {40, 15, 33, 176, 20, 8},
                           {100, 30, 16, 416, 50, 15}}) {
         SCOPED_TRACE(s.level);
         Game g;
@@ -72,7 +80,8 @@ TEST(Deal, BoardValvesOfferPanelAndCountdownAtEachSize) {
         Deal(g, s.level, valves, {0, 3, 6, 8});
         EXPECT_EQ(g.script().left(), 0u) << "the deal drew fewer numbers than scripted";
         const std::string clickable = "pole*" + std::to_string(s.n * s.n - 1 - s.valves) + " nabidka*4 menu";
-        Play(g, "", "", clickable.c_str(), "level " + std::to_string(s.level) + ", 5 Životů, count " + std::to_string(s.countdown));
+        Play(g, "", "", clickable.c_str(),
+             "level " + std::to_string(s.level) + ", 5 Životů, count " + std::to_string(s.countdown));
         EXPECT_EQ(g.w("countdown").foreColor, RGB(0, 192, 0));
         EXPECT_EQ(g.model.memberCount("pole"), s.n * s.n);  // as many cells as the board needs, no more
         EXPECT_EQ(g.w("pole", 0).width, s.cell);
@@ -95,12 +104,13 @@ TEST(Deal, BoardValvesOfferPanelAndCountdownAtEachSize) {
                 if (k < 0) break;
                 g.driver.advanceTo(1000 * k + ms);
                 EXPECT_EQ(std::pair(label.caption, label.foreColor),
-                          std::pair(std::to_string(from - k), from - k >= 6 ? RGB(0, 192, 0) : RGB(255, 0, 0))) << k;
+                          std::pair(std::to_string(from - k), from - k >= 6 ? RGB(0, 192, 0) : RGB(255, 0, 0)))
+                    << k;
                 EXPECT_TRUE(label.visible && g.w("countdowntimer").enabled && !g.w("tok").enabled) << k;
             }
         }
         g.driver.advanceTo(1000 * (from + 1));
-        EXPECT_EQ(std::pair(label.visible, label.foreColor), std::pair(false, RGB(0, 192, 0)));  // green for the next level
+        EXPECT_EQ(std::pair(label.visible, label.foreColor), std::pair(false, RGB(0, 192, 0)));  // green for the next
         EXPECT_TRUE(!g.w("countdowntimer").enabled && g.w("tok").enabled);
         g.driver.advanceTo(1000 * (from + 3) - 1);
         EXPECT_EQ(g.cellPicture(s.inlet, s.n), "pzed(0)");
@@ -112,26 +122,26 @@ TEST(Deal, BoardValvesOfferPanelAndCountdownAtEachSize) {
 // Scripted tries of the valve placement (shape -1: a try the rules refuse),
 // or raw draws, and the valves they leave.
 struct Placing {
-    const char* name;
     int level;
     std::vector<Valve> tries, placed;
     std::vector<double> draws = {};
 };
 
 TEST(ValvePlacement, TakesOnlyTheTriesTheRulesAllow) {
-    const Valve aboveInlet{3, 4, -1};
-    std::vector<Valve> seventeen{{3, 3, 1}};  // level 4 may try 4 x 4 + 1 times
-    seventeen.insert(seventeen.end(), 16, aboveInlet);  // (3, 4) is beside the valve on 6 x 6
-    for (const Placing& p : std::vector<Placing>{
-             {"never on the cell above the inlet", 1, {aboveInlet, {2, 2, 4}}, {{2, 2, 4}}},
-             {"five tries above the inlet leave level 1 without a valve", 1, std::vector<Valve>(5, aboveInlet), {}},
-             {"the fifth try at level 1 may still place it", 1, {aboveInlet, aboveInlet, aboveInlet, aboveInlet, {4, 2, 5}}, {{4, 2, 5}}},
-             {"never side by side but corner to corner", 4,
-              {{3, 3, 0}, {4, 3, -1}, {2, 3, -1}, {3, 4, -1}, {3, 2, -1}, {4, 4, 2}}, {{3, 3, 0}, {4, 4, 2}}},
-             {"at most seventeen tries at level 4", 4, seventeen, {{3, 3, 1}}},
-             {"the smallest and largest draws land on 2 and N - 1", 4, {}, {{2, 2, 0}, {5, 5, 5}},
-              {0.0, 0.0, 0.0, 0.999999, 0.999999, 0.999999}}}) {
-        SCOPED_TRACE(p.name);
+    const Valve above{3, 4, -1};                   // the cell above the inlet, never a valve
+    std::vector<Valve> seventeen{{3, 3, 1}};       // level 4 may try 4 x 4 + 1 times
+    seventeen.insert(seventeen.end(), 16, above);  // (3, 4) is beside the valve on 6 x 6
+    const double last = 0.999999;
+    const std::vector<Placing> placings{
+        {1, {above, {2, 2, 4}}, {{2, 2, 4}}},
+        {1, std::vector<Valve>(5, above), {}},                      // five tries fail: no valve
+        {1, {above, above, above, above, {4, 2, 5}}, {{4, 2, 5}}},  // the fifth may still place it
+        // Never side by side, but corner to corner.
+        {4, {{3, 3, 0}, {4, 3, -1}, {2, 3, -1}, {3, 4, -1}, {3, 2, -1}, {4, 4, 2}}, {{3, 3, 0}, {4, 4, 2}}},
+        {4, seventeen, {{3, 3, 1}}},
+        {4, {}, {{2, 2, 0}, {5, 5, 5}}, {0, 0, 0, last, last, last}}};  // the smallest draw is 2, the largest N - 1
+    for (const Placing& p : placings) {
+        SCOPED_TRACE(&p - placings.data());
         Game g;
         for (double r : p.draws) g.script().push(r);
         Deal(g, p.level, p.tries, {1, 1, 1, 1});
@@ -141,9 +151,8 @@ TEST(ValvePlacement, TakesOnlyTheTriesTheRulesAllow) {
     }
 }
 
-// The last clicked slot is framed alone, laid on an empty cell and refilled;
-// the cell holds a copy of the piece and takes no more; the next cell takes
-// nothing until a slot is selected again.
+// The last clicked slot is framed alone, laid on an empty cell and refilled; the cell holds
+// a copy of the piece and takes no more; the next takes nothing until a slot is selected.
 TEST(Placement, TheLastClickedSlotIsLaidOnAnEmptyCellAndRefilled) {
     Game g;
     Deal(g, 1, {{3, 3, 1}}, {2, 5, 7, 0});

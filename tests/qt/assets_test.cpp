@@ -13,9 +13,9 @@
 #include <string>
 
 #include "ui/design/inventory.h"
+#include "ui/model/widget_model.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/pictures.h"
-#include "ui/model/widget_model.h"
 
 namespace vr::qt::test {
 namespace {
@@ -33,7 +33,8 @@ Format Read(const QString& path) {
 std::string Indexed(const char* name, int i) { return std::string(name) + "(" + std::to_string(i) + ")"; }
 
 TEST(Assets, EveryTileIsA24BitBitmapOf100Pixels) {
-    const std::pair<const char*, int> tiles[] = {{"trubka", 9}, {"voda", 15}, {"ventil", 6}, {"ventilvoda", 6}, {"pzed", 2}};
+    const std::pair<const char*, int> tiles[] = {
+        {"trubka", 9}, {"voda", 15}, {"ventil", 6}, {"ventilvoda", 6}, {"pzed", 2}};
     int count = 0;
     for (const auto& [name, members] : tiles) {
         for (int i = 0; i < members; ++i) {

@@ -1,6 +1,5 @@
-// The mouse as the window hands it to the game; the keyboard reaches no
-// widget (none takes the focus), and the game's clock is the window's (the
-// real window's tests time the countdown and the water).
+// The mouse as the window hands it to the game (no widget takes the keyboard's focus; the
+// real window's tests time the game's clock).
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -34,7 +33,7 @@ TEST_F(Input, ClicksReachTheGameOnReleaseInsideAndFollowTheGamesRule) {
     clickOn(id("napok"));
     clickOn(id("pokracovat"));  // no game to continue yet
     const std::uint64_t events = win->driver().eventCount();
-    for (QPoint p : {rectOf(id("nadpis", 0)).center(), QPoint(158, 222), QPoint(300, 40)}) clickAt(p);  // title, panel, window
+    for (QPoint p : {rectOf(id("nadpis", 0)).center(), QPoint(158, 222), QPoint(300, 40)}) clickAt(p);  // label, frames
     EXPECT_EQ(win->driver().eventCount(), events);
     EXPECT_TRUE(at(id("menufrm")).visible);
 }
@@ -49,12 +48,15 @@ TEST_F(Input, SecondPressOfADoubleClickOnARevealedWidgetIsNoClick) {
     const QPoint resume = rectOf(id("pokracovat")).center();
     const auto& s = win->game().state();
     W beneath = kNoWidget;
-    for (W cell : {s.cells(3, 3), s.cells(3, 2), s.cells(2, 3)}) beneath = rectOf(cell).contains(resume) ? cell : beneath;
+    for (W cell : {s.cells(3, 3), s.cells(3, 2), s.cells(2, 3)}) {
+        if (rectOf(cell).contains(resume)) beneath = cell;
+    }
     ASSERT_NE(beneath, kNoWidget);
     const Widget before = at(beneath);
     doubleClickAt(resume);
     EXPECT_FALSE(at(id("menufrm")).visible);
-    EXPECT_EQ(std::pair(at(beneath).picture, at(beneath).tag), std::pair(before.picture, before.tag)) << "a piece laid under the button";
+    EXPECT_EQ(std::pair(at(beneath).picture, at(beneath).tag), std::pair(before.picture, before.tag))
+        << "a piece laid under the button";
 }
 
 // Quick repeated clicks on one widget count twice: a double click on 3 of

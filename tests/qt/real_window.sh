@@ -22,13 +22,18 @@ case $part in
 esac
 back=63461F panel=755324 stub=C4C6CA pipe=E8EAEE water=6CA4FF green=00C000 red=FF0000 readout=91BBFB
 countdown="552 256 233 128" lives="552 320 35 89" level="616 256 161 97"
-sleep_until() { local left=$(($1 + t0 - $(now_ms))); [ $left -gt 0 ] && sleep "$((left / 1000)).$(printf %03d $((left % 1000)))"; shot; }
+sleep_until() {  # ms after t0
+    local left=$(($1 + t0 - $(now_ms)))
+    [ $left -gt 0 ] && sleep "$((left / 1000)).$(printf %03d $((left % 1000)))"
+    shot
+}
 quit() { click 276 420 && expect_quit; }
 
 case $part in
 shipped)
     [ "$X,$Y" = "112,84" ] || fail "the window at $X,$Y is not centred"
-    [[ "$(xdotool getwindowname "$wid")" == "Vojtik Rournik   -   "* ]] || fail "the caption is $(xdotool getwindowname "$wid")"
+    caption=$(xdotool getwindowname "$wid")
+    [[ "$caption" == "Vojtik Rournik   -   "* ]] || fail "the caption is $caption"
     expect_pixel 190 260 996C2F "the window is centred, shows its caption and \"Nová Hra\""
     click 667 500
     click 667 500
@@ -53,7 +58,8 @@ shipped)
 play)
     declare -A dsel=([0]=314 [1]=271 [2]=281 [3]=297 [4]=255)  # the credit line's targets
     for i in 3 1 4 0 2; do click "${dsel[$i]}" 192; done
-    credits() { shot && [ "$(count_colour 131 440 288 30 800000)" -gt 1000 ] && [ "$(count_colour 140 434 273 39 $red)" -gt 50 ]; }
+    credits() { shot && [ "$(count_colour 131 440 288 30 800000)" -gt 1000 ] &&
+        [ "$(count_colour 140 434 273 39 $red)" -gt 50 ]; }
     wait_for 4000 "3, 1, 4, 0, 2 on the credit line shows the credits picture and its red line" credits
     click 275 260
     expect_pixel 158 222 $panel "a click on the picture closes the credits"
@@ -63,9 +69,13 @@ play)
     click 276 260  # "Nová Hra", the deal at t0
     t0=$(now_ms)
     expect_pixel 275 475 $stub "\"Nová Hra\" deals: the dry inlet at the bottom of column 3"
-    for c in "75 75" "475 75" "75 475" "475 475" "175 275" "275 375"; do [ "$(at $c)" = $back ] || fail "cell at $c is not empty"; done
+    for c in "75 75" "475 75" "75 475" "475 475" "175 275" "275 375"; do
+        [ "$(at $c)" = $back ] || fail "cell at $c is not empty"
+    done
     [ "$(at 375 175)" = CE4F46 ] || fail "no valve in cell (4, 2)"
-    for c in "555 20" "680 20" "555 145" "680 145"; do expect_count $c 100 100 $back -lt 9000 "a piece in the slot at $c"; done
+    for c in "555 20" "680 20" "555 145" "680 145"; do
+        expect_count $c 100 100 $back -lt 9000 "a piece in the slot at $c"
+    done
     expect_count $countdown $green -gt 1000 "the countdown shows in green"
     lives5=$(count_colour $lives $readout) count20=$(signature $countdown) slot=$(signature 560 150 90 90)
     click 605 195
@@ -76,7 +86,8 @@ play)
     click 667 500  # the banner, in play
     sleep 1
     shot
-    [ "$(signature 230 330 90 90)" = "$slot" ] && [ "$(signature 560 150 90 90)" != "$slot" ] && [ "$(at 230 375)" = $pipe ] ||
+    [ "$(signature 230 330 90 90)" = "$slot" ] && [ "$(signature 560 150 90 90)" != "$slot" ] &&
+        [ "$(at 230 375)" = $pipe ] ||
         fail "cell (3, 4) does not show the piece of slot 3, or the slot was not refilled"
     expect_count 555 145 100 1 $back -gt 50 "cell (3, 4) shows the piece, slot 3 a new one, unframed"
     [ "$(signature $countdown)" != "$count20" ] || fail "the countdown stands still"
@@ -103,7 +114,8 @@ play)
     wait_for 3000 "the next tick fills the bend in (3, 4)" is 230 375 $water
     [ $(($(now_ms) - resumed)) -gt 1500 ] || fail "the water moved on $(($(now_ms) - resumed)) ms after \"Pokračovat\""
     # It leaves westward into the empty (2, 4): a spill, one life less, the level dealt again.
-    dealt_again() { shot && [ "$(count_colour $lives $readout)" != "$lives5" ] && [ "$(at 275 475)" = $stub ] && [ "$(at 230 375)" = $back ]; }
+    dealt_again() { shot && [ "$(count_colour $lives $readout)" != "$lives5" ] && [ "$(at 275 475)" = $stub ] &&
+        [ "$(at 230 375)" = $back ]; }
     wait_for 5500 "the spill deals the level again with a life less" dealt_again
     expect_count $countdown $green -gt 1000 "the new countdown is green" ;;
 soak)
@@ -117,7 +129,8 @@ soak)
     ticker="" clicks=0 start=$(now_ms) probe=0 half=""
     while [ $(now_ms) -lt $((start + seconds * 1000)) ]; do
         case $((RANDOM % 20)) in
-            [0-6]) read -r x y <<<"${targets[RANDOM % ${#targets[@]}]}" && x=$((x + RANDOM % 9 - 4)) y=$((y + RANDOM % 5 - 2)) ;;
+            [0-6]) read -r x y <<<"${targets[RANDOM % ${#targets[@]}]}"
+                x=$((x + RANDOM % 9 - 4)) y=$((y + RANDOM % 5 - 2)) ;;
             [7-9] | 1[0-4]) x=$((25 + RANDOM % 500)) y=$((25 + RANDOM % 500)) ;;  # the board
             *) x=$((RANDOM % 800)) y=$((RANDOM % 600)) ;;
         esac
@@ -128,7 +141,7 @@ soak)
         [ -z "$half" ] && [ $(now_ms) -ge $((start + seconds * 500)) ] && half=$(rss)
         [ $(now_ms) -lt $probe ] && continue
         # The game answers: alive, its window there, its ticker moved on (it does at least every 5 s).
-        alive && xdotool getwindowname "$wid" >/dev/null 2>&1 || fail "the game or its window is gone after $clicks clicks"
+        alive && xdotool getwindowname "$wid" >/dev/null 2>&1 || fail "the game or its window gone after $clicks clicks"
         for _ in $(seq 60); do ticked && break || sleep 0.1; done
         [ "$moved" != "$ticker" ] || fail "the ticker stood still for six seconds after $clicks clicks"
         ticker=$moved probe=$(($(now_ms) + 5000))

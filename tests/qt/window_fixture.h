@@ -20,7 +20,9 @@
 namespace vr::qt::test {
 
 // A colour of the design tables, #rrggbb.
-inline QRgb Rgb(std::uint32_t rrggbb) { return qRgb(int(rrggbb >> 16) & 0xff, int(rrggbb >> 8) & 0xff, int(rrggbb) & 0xff); }
+inline QRgb Rgb(std::uint32_t rrggbb) {
+    return qRgb(int(rrggbb >> 16) & 0xff, int(rrggbb >> 8) & 0xff, int(rrggbb) & 0xff);
+}
 
 constexpr std::uint32_t kBack = 0x63461f;
 constexpr std::uint32_t kPanel = 0x755324;
@@ -35,14 +37,18 @@ protected:
         QApplication::processEvents();
     }
 
-    W id(const std::string& name, int index = -1) const { return index < 0 ? win->model().id(name) : win->model().id(name, index); }
+    W id(const std::string& name, int index = -1) const {
+        return index < 0 ? win->model().id(name) : win->model().id(name, index);
+    }
     const Widget& at(W w) const { return win->model().at(w); }
     QImage shot() const { return win->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     // Where a widget lies in the window's client area.
     QRect rectOf(W w) const { return QRect(win->view(w)->mapTo(win.get(), QPoint(0, 0)), win->view(w)->size()); }
 
     static QRgb pixel(const QImage& img, QPoint p) { return img.pixel(p) & 0xffffff; }
-    static bool is(const QImage& img, QPoint p, std::uint32_t rrggbb) { return pixel(img, p) == (Rgb(rrggbb) & 0xffffff); }
+    static bool is(const QImage& img, QPoint p, std::uint32_t rrggbb) {
+        return pixel(img, p) == (Rgb(rrggbb) & 0xffffff);
+    }
     static int count(const QImage& img, const QRect& r, std::uint32_t rrggbb) {
         int n = 0;
         for (int y = r.top(); y <= r.bottom(); ++y) {
@@ -50,7 +56,9 @@ protected:
         }
         return n;
     }
-    static int countOther(const QImage& img, const QRect& r, std::uint32_t rrggbb) { return r.width() * r.height() - count(img, r, rrggbb); }
+    static int countOther(const QImage& img, const QRect& r, std::uint32_t rrggbb) {
+        return r.width() * r.height() - count(img, r, rrggbb);
+    }
     static bool isBar(const QImage& img, QPoint p) {
         for (std::uint32_t shade : kBarShades) {
             if (is(img, p, shade)) return true;

@@ -1,11 +1,8 @@
-# The game in a real X window, for the shell tests that source this file: an
-# X server of their own (Xvfb), the game's window in it, the player's mouse
-# (xdotool) and eyes (screenshots read pixel by pixel). Positions are pixels
-# of the window's 800 x 600 client area. Sourcing makes a scratch directory
-# $work, removed at exit with the X server and the game; then start_xvfb,
-# start_game COMMAND..., and the helpers below. The Wayland test keeps the
-# scratch directory, the clean-up and the helpers, with a compositor of its
-# own in place of the X server.
+# The game in a real X window for the shell tests that source this file: an X
+# server of their own, the player's mouse (xdotool) and eyes (screenshots, in
+# pixels of the 800 x 600 client area). Sourcing makes a scratch directory
+# $work, removed at exit with the server and the game; then start_xvfb (or a
+# compositor of one's own), start_game COMMAND..., and the helpers below.
 set -uo pipefail
 work=$(mktemp -d) server_pid="" game_pid="" wid="" X=0 Y=0 passed=0  # server: Xvfb, or a Wayland compositor
 export XDG_RUNTIME_DIR="$work/run" DBUS_SESSION_BUS_ADDRESS="disabled:"  # no desktop session
@@ -30,12 +27,15 @@ pixel() { shot && at "$1" "$2"; }
 # Of a rectangle (left top width height) of the last screenshot: how many
 # pixels have a colour, and a fingerprint of what it shows.
 crop() { convert "$work/shot.png" -crop "$3x$4+$((X + $1))+$((Y + $2))" +repage "${@:5}" 2>/dev/null; }
-count_colour() { local n; n=$(crop "$1" "$2" "$3" "$4" -format %c histogram:info:- | grep -i "#$5\b" | sed 's/^ *\([0-9]*\):.*/\1/'); echo "${n:-0}"; }
+count_colour() {
+    local n
+    n=$(crop "$1" "$2" "$3" "$4" -format %c histogram:info:- | grep -i "#$5\b" | sed 's/^ *\([0-9]*\):.*/\1/')
+    echo "${n:-0}"
+}
 signature() { crop "$1" "$2" "$3" "$4" -format %# info:; }
-# Checks: a command (after the ms it may take and what it shows) that must
-# succeed in time, polled; a point's colour within 2 s, or on the last
-# screenshot; how many pixels of a rectangle have a colour (then a test such
-# as -gt 1000 and what it shows).
+# Checks: a command (after the ms it may take and what it shows) polled until
+# it succeeds; a point's colour within 2 s; how many pixels of a rectangle
+# have a colour (then a test such as -gt 1000 and what it shows).
 wait_for() {
     local end=$(($(now_ms) + $1)) what=$2
     shift 2
@@ -44,8 +44,12 @@ wait_for() {
 }
 is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
 expect_pixel() { wait_for 2000 "$4" is "$1" "$2" "$3"; }
-expect_at() { [ "$(at "$1" "$2")" = "$3" ] || fail "$4: #$(at "$1" "$2") at $1,$2"; pass "$4"; }
-expect_count() { local n; n=$(count_colour "$1" "$2" "$3" "$4" "$5"); [ "$n" "$6" "$7" ] || fail "$8: $n pixels of #$5"; pass "$8"; }
+expect_count() {
+    local n
+    n=$(count_colour "$1" "$2" "$3" "$4" "$5")
+    [ "$n" "$6" "$7" ] || fail "$8: $n pixels of #$5"
+    pass "$8"
+}
 # After "Quit to OS": the game ends within a second, with status 0.
 expect_quit() {
     wait_for 1000 "\"Quit to OS\" ends the game within a second" eval '! alive'

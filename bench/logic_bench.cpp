@@ -4,9 +4,9 @@
 
 #include "bench/route.h"
 #include "bench/samples.h"
+#include "design/inventory.h"
 #include "game/main_form.h"
-#include "ui/design/inventory.h"
-#include "ui/model/event_driver.h"
+#include "model/event_driver.h"
 
 namespace vr::bench {
 namespace {

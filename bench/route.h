@@ -4,7 +4,7 @@
 #pragma once
 
 #include "game/main_form.h"
-#include "ui/model/event_driver.h"
+#include "model/event_driver.h"
 
 namespace vr::bench {
 

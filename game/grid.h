@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "ui/model/check.h"
+#include "model/check.h"
 
 namespace vr {
 

@@ -16,8 +16,8 @@
 #include "game/piece.h"
 #include "game/random.h"
 #include "game/types.h"
-#include "ui/model/platform.h"
-#include "ui/model/widget_model.h"
+#include "model/platform.h"
+#include "model/widget_model.h"
 
 namespace vr {
 

@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "ui/design/ticker_table.h"
+#include "design/ticker_table.h"
 #include "ui/qt/game_window.h"
 
 namespace {

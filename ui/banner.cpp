@@ -1,5 +1,5 @@
+#include "design/zabavklub.h"
 #include "game/main_form.h"
-#include "ui/design/zabavklub.h"
 
 namespace vr {
 

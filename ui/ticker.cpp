@@ -1,5 +1,5 @@
+#include "design/ticker_table.h"
 #include "game/main_form.h"
-#include "ui/design/ticker_table.h"
 
 namespace vr {
 

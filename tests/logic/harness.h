@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "design/inventory.h"
 #include "game/main_form.h"
-#include "ui/design/inventory.h"
-#include "ui/model/check.h"
-#include "ui/model/event_driver.h"
+#include "model/check.h"
+#include "model/event_driver.h"
 
 namespace vr::test {
 

@@ -6,9 +6,9 @@
 #include <optional>
 #include <set>
 
+#include "design/bars.h"
+#include "design/fixed_texts.h"
 #include "harness.h"
-#include "ui/design/bars.h"
-#include "ui/design/fixed_texts.h"
 
 namespace vr::test {
 namespace {

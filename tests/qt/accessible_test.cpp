@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "design/fixed_texts.h"
 #include "tests/qt/window_fixture.h"
-#include "ui/design/fixed_texts.h"
 
 namespace vr::qt::test {
 namespace {

@@ -12,8 +12,8 @@
 
 #include <string>
 
-#include "ui/design/inventory.h"
-#include "ui/model/widget_model.h"
+#include "design/inventory.h"
+#include "model/widget_model.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/pictures.h"
 

@@ -5,8 +5,8 @@
 
 #include <set>
 
+#include "design/inventory.h"
 #include "tests/qt/window_fixture.h"
-#include "ui/design/inventory.h"
 
 namespace vr::qt::test {
 namespace {

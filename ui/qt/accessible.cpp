@@ -10,7 +10,7 @@
 #include <string>
 #include <tuple>
 
-#include "ui/design/ticker_table.h"
+#include "design/ticker_table.h"
 #include "ui/qt/game_window.h"
 #include "ui/qt/views.h"
 

@@ -11,7 +11,7 @@
 
 #include <vector>
 
-#include "ui/model/widget_model.h"
+#include "model/widget_model.h"
 
 namespace vr::qt {
 

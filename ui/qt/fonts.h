@@ -6,7 +6,7 @@
 
 #include <QFont>
 
-#include "ui/model/widget_model.h"
+#include "model/widget_model.h"
 
 namespace vr::qt {
 

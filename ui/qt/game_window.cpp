@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <tuple>
 
-#include "ui/design/inventory.h"
+#include "design/inventory.h"
 #include "ui/qt/accessible.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/views.h"

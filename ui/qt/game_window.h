@@ -18,8 +18,8 @@
 
 #include "game/main_form.h"
 #include "game/random.h"
-#include "ui/model/event_driver.h"
-#include "ui/model/widget_model.h"
+#include "model/event_driver.h"
+#include "model/widget_model.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_platform.h"
 

@@ -13,7 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "ui/model/widget_model.h"
+#include "model/widget_model.h"
 
 class QPainter;
 class QRect;

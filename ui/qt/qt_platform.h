@@ -2,8 +2,8 @@
 // the program, and the desktop's web browser for the banner.
 #pragma once
 
-#include "ui/model/event_driver.h"
-#include "ui/model/platform.h"
+#include "model/event_driver.h"
+#include "model/platform.h"
 
 namespace vr::qt {
 

@@ -11,7 +11,7 @@
 
 #include <optional>
 
-#include "ui/model/widget_model.h"
+#include "model/widget_model.h"
 #include "ui/qt/pictures.h"
 
 namespace vr::qt {

@@ -1,9 +1,9 @@
-#include "ui/design/inventory.h"
+#include "design/inventory.h"
 
 #include <string>
 
-#include "ui/design/bars.h"
-#include "ui/design/fixed_texts.h"
+#include "design/bars.h"
+#include "design/fixed_texts.h"
 
 namespace vr {
 

@@ -1,6 +1,6 @@
-#include "ui/design/ticker_table.h"
+#include "design/ticker_table.h"
 
-#include "ui/design/zabavklub.h"
+#include "design/zabavklub.h"
 
 namespace vr {
 

@@ -1,4 +1,4 @@
-#include "ui/model/event_driver.h"
+#include "model/event_driver.h"
 
 namespace vr {
 

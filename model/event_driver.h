@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/model/widget_model.h"
+#include "model/widget_model.h"
 
 namespace vr {
 

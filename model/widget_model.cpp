@@ -1,9 +1,9 @@
-#include "ui/model/widget_model.h"
+#include "model/widget_model.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/model/check.h"
+#include "model/check.h"
 
 namespace vr {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/model/widget_model.h"
+#include "model/widget_model.h"
 
 namespace vr {
 

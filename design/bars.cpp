@@ -1,4 +1,4 @@
-#include "ui/design/bars.h"
+#include "design/bars.h"
 
 #include <algorithm>
 #include <set>

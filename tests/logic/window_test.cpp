@@ -73,10 +73,45 @@ TEST(WidgetModel, ChangesAreRecordedOncePerLook) {
     g.model.setCaption(levnum, "7");
     g.model.setCaption(levnum, "8");
     g.model.setCaption(g.id("lzivotu"), "5");  // unchanged: not recorded
+    g.model.setBorder(g.id("nabidka", 2), 1);
     const auto changes = g.model.takeChanges();
-    ASSERT_EQ(changes.size(), 1u);
+    ASSERT_EQ(changes.size(), 2u);
     EXPECT_EQ(std::pair(changes[0].w, changes[0].bits), std::pair(levnum, std::uint32_t{kDirtyCaption}));
+    EXPECT_EQ(std::pair(changes[1].w, changes[1].bits), std::pair(g.id("nabidka", 2), std::uint32_t{kDirtyBorder}));
     EXPECT_TRUE(g.model.takeChanges().empty());
+}
+
+// Timers as the window's: the first tick one interval after the timer is
+// switched on, an interval changed inside a tick counts from the next one,
+// ties in the order the timers were armed, and a timer switched off inside
+// another's tick does not tick at that moment.
+TEST(Timers, TickAsTheWindowsTimersDo) {
+    WidgetModel m;
+    EventDriver d{m};
+    std::string log;
+    auto add = [&](const char* name, int interval, bool on) {
+        Widget t;
+        t.name = name;
+        t.kind = Kind::Timer;
+        t.enabled = on;
+        t.interval = interval;
+        const W w = m.add(t);
+        m.onTick(name, [&log, &m, name](int) { log += std::string(name) + std::to_string(m.now()) + " "; });
+        return w;
+    };
+    const W a = add("a", 1000, false), b = add("b", 500, true), c = add("c", 500, true);
+    d.advance(350);
+    m.setTimer(a, true);
+    m.onTick("b", [&](int) {
+        log += "b" + std::to_string(m.now()) + " ";
+        if (m.now() == 1000) m.setInterval(b, 700);
+        if (m.now() == 1700) m.setTimer(c, false);  // c was due at 2000, after b
+    });
+    d.advance(1650);
+    EXPECT_EQ(log, "b500 c500 b1000 c1000 a1350 c1500 b1700 ");
+    m.setTimer(a, false);
+    d.advance(3000);
+    EXPECT_EQ(log.substr(log.rfind("b1700")), "b1700 b2400 b3100 b3800 b4500 ");
 }
 
 // The game's generator gives numbers in [0, 1), over all nine pieces, the same again from
@@ -127,21 +162,14 @@ std::vector<std::string> Paragraphs(const std::string& s) {
 // two), lines broken by CR LF only, shown by the window as they are.
 TEST(FixedTexts, AreWellFormedOfTheirLengthAndShowUnchanged) {
     Game g;
-    for (const auto& [widget, length] : std::map<std::string, int>{{"naptext", 1392},
-                                                                   {"intertext(1)", 263},
-                                                                   {"intertext(101)", 466},
-                                                                   {"intertext(2)", 339},
-                                                                   {"intertext(3)", 208},
-                                                                   {"intertext(301)", 863},
-                                                                   {"intertext(4)", 130},
-                                                                   {"intertext(5)", 597},
-                                                                   {"intertext(501)", 214},
-                                                                   {"intertext(6)", 362},
-                                                                   {"intertext(7)", 280},
-                                                                   {"intertext(701)", 1051},
-                                                                   {"intertext(8)", 1224},
-                                                                   {"intertext(9)", 206},
-                                                                   {"intertext(10)", 532}}) {
+    // clang-format off
+    const std::map<std::string, int> lengths{
+        {"naptext", 1392}, {"intertext(1)", 263}, {"intertext(101)", 466}, {"intertext(2)", 339},
+        {"intertext(3)", 208}, {"intertext(301)", 863}, {"intertext(4)", 130}, {"intertext(5)", 597},
+        {"intertext(501)", 214}, {"intertext(6)", 362}, {"intertext(7)", 280}, {"intertext(701)", 1051},
+        {"intertext(8)", 1224}, {"intertext(9)", 206}, {"intertext(10)", 532}};
+    // clang-format on
+    for (const auto& [widget, length] : lengths) {
         SCOPED_TRACE(widget);
         const std::string& s = FixedText(widget);
         EXPECT_EQ(CodePoints(s), std::optional(length)) << "characters";

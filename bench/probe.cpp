@@ -15,6 +15,7 @@
 
 #include "bench/probe_common.h"
 #include "design/ticker_table.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/game_window.h"
 
 namespace {
@@ -61,6 +62,7 @@ void WatchTicker(vr::qt::GameWindow& window, int cycles) {
 
 int main(int argc, char** argv) {
     const vr::bench::ProbeArgs args = vr::bench::ReadArgs(argc, argv, {"startup", "idle", "ticker"});
+    vr::qt::StartFontconfig();
     int qtArgc = 1;
     char* qtArgv[] = {argv[0], nullptr};
     QApplication app(qtArgc, qtArgv);

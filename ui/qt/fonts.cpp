@@ -4,13 +4,18 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
+#include <thread>
 
 namespace vr::qt {
 
 namespace {
+
+std::thread fontconfigStart;
 
 // A face file and the Debian package that installs it.
 struct FaceFile {
@@ -96,7 +101,13 @@ const StandIn& StandInFor(const Font& font) {
 
 }  // namespace
 
+void StartFontconfig() {
+    if (!fontconfigStart.joinable()) fontconfigStart = std::thread([] { FcInit(); });
+}
+
 void LoadGameFonts() {
+    // Qt's font list starts fontconfig too: it must find it ready, not start it a second time.
+    if (fontconfigStart.joinable()) fontconfigStart.join();
     TahomaRegular();
     TahomaBold();
 }

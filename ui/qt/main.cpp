@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/qt/fonts.h"
 #include "ui/qt/game_window.h"
 
 namespace {
@@ -27,6 +28,7 @@ int main(int, char** argv) {
                    stderr);
         return 1;
     }
+    vr::qt::StartFontconfig();
     // Qt's own command-line switches are not the game's: they are not passed on.
     int argc = 1;
     char* args[] = {argv[0], nullptr};

@@ -1,16 +1,12 @@
-// One input is one game on the widget model, read from both ends. From the
-// front: a first byte that either deals level byte + 1 at once (below 100;
-// the next byte gives 1 to 5 lives) or leaves the main menu up, then events:
-// clicks on any widget or array member the window has, clickable or not (the
-// model's rule decides), and the passing of time. From the back: the chance of
-// the deals and refills, one byte a draw; once the input is used up a fixed
-// seed takes over, so each input always plays the same way. After every click
-// and every tick of the game's timers the rules of logic/invariants.h must
-// hold; a broken rule stops the program with a message naming it.
+// One input is one game on the widget model, read from both ends. From the front: a first byte that either deals
+// level byte + 1 at once (below 100; the next byte gives 1 to 5 lives) or leaves the main menu up, then events:
+// clicks on any widget or array member the window has, clickable or not (the model's rule decides), and the passing
+// of time. From the back: the chance of the deals and refills, one byte a draw; once the input is used up a fixed
+// seed takes over, so each input always plays the same way. After every click and every tick of the game's timers
+// the rules of logic/invariants.h must hold; a broken rule stops the program with a message naming it.
 //
-// Built with VR_FUZZ_REPLAY it is a program of its own, without libFuzzer: it
-// plays every input in the folders named, then tells the deepest level and
-// the story screens reached; `--seeds DIR` writes the seed corpus to DIR.
+// Built with VR_FUZZ_REPLAY it is a program of its own, without libFuzzer: it plays every input in the folders
+// named, then tells the deepest level and the story screens reached; `--seeds DIR` writes the seed corpus to DIR.
 #include <algorithm>
 #include <array>
 #include <bitset>
@@ -58,8 +54,7 @@ struct InputRandom : Random {
     SeededRandom rest{20261206};
 };
 
-// The widgets that are no array members, in the window's order: the buttons,
-// the menu, the banner.
+// The widgets that are no array members, in the window's order: the buttons, the menu, the banner.
 std::vector<W> PlainWidgets(const WidgetModel& m) {
     std::vector<W> plain;
     for (W w = 0; w < static_cast<W>(m.size()); ++w) {
@@ -185,10 +180,9 @@ public:
         draws_.insert(draws_.begin(), static_cast<char>((2 * value + 1) * 128 / of));
         return *this;
     }
-    // The deal of a level with one valve that opens upwards, two rows above
-    // the inlet, every further try landing beside the inlet, and a straight
-    // upward piece in offer slot 1; then, when `won`, that piece laid
-    // between inlet and valve and the water run to the valve.
+    // The deal of a level with one valve that opens upwards, two rows above the inlet, every further try landing
+    // beside the inlet, and a straight upward piece in offer slot 1; then, when `won`, that piece laid between
+    // inlet and valve and the water run to the valve.
     Seed& deal(int level, bool won = true) {
         const int n = level / 4 + 5, m = (n + 1) / 2;
         draw(m - 2, n - 2).draw(n - 4, n - 2).draw(1, 6);
@@ -208,18 +202,17 @@ private:
     std::string front_, draws_;
 };
 
-// The start of the corpus, by file name: a deal, won levels, spilled ones,
-// every intermezzo with its choices, and the outro.
+// The start of the corpus, by file name: a deal, won levels, spilled ones, every intermezzo with its choices, and
+// the outro.
 std::vector<std::pair<std::string, std::string>> SeedInputs() {
-    // A new game from the menu: a valve at (2, 2), pieces 2, 5, 6 and 8 on
-    // offer, one laid; a pause with the help and the credits.
+    // A new game from the menu: a valve at (2, 2), pieces 2, 5, 6 and 8 on offer, one laid; a pause with the help
+    // and the credits.
     Seed menu;
     menu.click("novahra").draw(0, 3).draw(0, 3).draw(0, 6).draw(2, 9).draw(5, 9).draw(6, 9).draw(8, 9);
     menu.offer(2).cell(0).draw(7, 9).click("menu").click("help").click("napok");
     for (int i : {3, 1, 4, 0, 2}) menu.click("dsel", i);
     menu.click("Image1").click("pokracovat").waitSeconds(40).click("menu").click("novahra");
-    // Level 1: the water goes up through a cross, left, down, right through
-    // the cross again, and off the board.
+    // Level 1: the water goes up through a cross, left, down, right through the cross again, and off the board.
     Seed loop(1, 5);
     loop.draw(0, 3).draw(0, 3).draw(0, 6).draw(6, 9).draw(2, 9).draw(3, 9).draw(5, 9);
     const int path[] = {17, 12, 11, 16, 18, 19};

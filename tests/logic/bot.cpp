@@ -10,8 +10,8 @@ namespace {
 
 // Openings of a cell as bits; a channel is the pair of openings one route joins.
 constexpr int kTop = 1, kBottom = 2, kLeft = 4, kRight = 8;
-// Directions of travel up, down, right, left: the step, the opening the water
-// enters a cell by and the one it leaves by.
+// Directions of travel up, down, right, left: the step, the opening the water enters a cell by and the one it
+// leaves by.
 constexpr int kDx[4] = {0, 0, 1, -1}, kDy[4] = {-1, 1, 0, 0};
 constexpr int kIn[4] = {kBottom, kTop, kLeft, kRight}, kOut[4] = {kTop, kBottom, kRight, kLeft};
 // The channels of the pieces 0..8: the cross and the double elbows carry two.
@@ -36,10 +36,9 @@ int PieceFor(const std::array<int, 2>& use) {
     return -1;
 }
 
-// The pipeline, planned valve by valve: the cheapest way from the head of the
-// pipe to the nearest valve not yet passed, through it, and on; where that
-// runs into a dead end, a search over the nearest few valves at each step.
-// A state is cell x 4 + direction of travel.
+// The pipeline, planned valve by valve: the cheapest way from the head of the pipe to the nearest valve not yet
+// passed, through it, and on; where that runs into a dead end, a search over the nearest few valves at each step. A
+// state is cell x 4 + direction of travel.
 class Planner {
 public:
     explicit Planner(const GameState& s) : n_(s.boardSize), use_(static_cast<std::size_t>(n_ * n_)) {
@@ -74,9 +73,8 @@ private:
         return !p.isValve && Carries(p.id, ch) && u[0] != ch && !u[1];  // a piece laid before
     }
 
-    // The cheapest ways from `start` to the valves not yet passed (a cell of
-    // two routes costs more), each as its states in order; with `first`, only
-    // to the nearest.
+    // The cheapest ways from `start` to the valves not yet passed (a cell of two routes costs more), each as its
+    // states in order; with `first`, only to the nearest.
     std::vector<std::vector<int>> explore(int start, bool first) const {
         std::vector<int> dist(piece_.size() * 4, INT_MAX), from(piece_.size() * 4, -1);
         std::priority_queue<std::pair<int, int>, std::vector<std::pair<int, int>>, std::greater<>> open;
@@ -107,8 +105,8 @@ private:
         return ways;
     }
 
-    // Takes a way into the pipeline, unless it crosses itself where no piece
-    // can; takes the first `steps` of one out again.
+    // Takes a way into the pipeline, unless it crosses itself where no piece can; takes the first `steps` of one
+    // out again.
     bool add(const std::vector<int>& way) {
         for (std::size_t i = 0; i + 1 < way.size(); ++i) {
             auto& u = use_[way[i] / 4];

@@ -1,6 +1,5 @@
-// A game on the widget model alone (the window in its design state, the event
-// driver on a virtual clock, a scripted or seeded chance, a platform that
-// records what the game asked of it), and the views of its screen.
+// A game on the widget model alone (the window in its design state, the event driver on a virtual clock, a scripted
+// or seeded chance, a platform that records what the game asked of it), and the views of its screen.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -47,8 +46,7 @@ public:
     std::vector<std::shared_ptr<FakeBrowser>> browsers;
 };
 
-// Hands out exactly the draws it was given, in order, and stops the test
-// loudly when the game asks for one more.
+// Hands out exactly the draws it was given, in order, and stops the test loudly when the game asks for one more.
 class ScriptedRandom : public Random {
 public:
     void push(double r) { draws_.push_back(r); }
@@ -101,9 +99,8 @@ struct Valve {  // a valve try landing on (x, y); with a shape (not -1), a valve
     int x, y, shape;
 };
 
-// Scripts the draws of a deal on an n x n board: the valve tries in order
-// (columns and rows 2..N - 1 are Int(r x (N - 2)) + 2, shapes Int(r x 6)),
-// then the pieces of offer slots 1..4.
+// Scripts the draws of a deal on an n x n board: the valve tries in order (columns and rows 2..N - 1 are Int(r x (N
+// - 2)) + 2, shapes Int(r x 6)), then the pieces of offer slots 1..4.
 inline void ScriptDeal(Game& g, int n, const std::vector<Valve>& tries, const std::vector<int>& offer) {
     for (const Valve& v : tries) {
         g.script().push(DrawFor(v.x - 2, n - 2));
@@ -123,9 +120,8 @@ inline void Deal(Game& g, int level, const std::vector<Valve>& tries, const std:
     }
 }
 
-// Level 1 from scripted draws: one valve at (3, 3), straight up and down, and
-// that piece in every slot. The water enters the inlet (3, 5) 23 s after the
-// deal, the cell above it at 25 s, the valve at 27 s.
+// Level 1 from scripted draws: one valve at (3, 3), straight up and down, and that piece in every slot. The water
+// enters the inlet (3, 5) 23 s after the deal, the cell above it at 25 s, the valve at 27 s.
 inline void NewScriptedGame(Game& g, int lives = 5) { Deal(g, 1, {{3, 3, 1}}, {1, 1, 1, 1}, lives); }
 constexpr const char* kLevel1 = "pole*23 nabidka*4 menu";                  // what takes a click there
 constexpr const char* kMenu = "dsel*5 novahra help ukoncit menu ZKbaner";  // at start and after a game
@@ -158,16 +154,14 @@ inline std::string Panels(const Game& g) {
     return out;
 }
 
-// The side panel as the player reads it: the level, the lives and their
-// word, and the countdown while it shows.
+// The side panel as the player reads it: the level, the lives and their word, and the countdown while it shows.
 inline std::string SidePanel(const Game& g) {
     const Widget& count = g.w("countdown");
     return "level " + g.w("levnum").caption + ", " + g.w("lzivotu").caption + " " + g.w("Label2").caption +
            (count.visible ? ", count " + count.caption : "");
 }
 
-// What takes a click: the names in the window's order, an array's members
-// as name*count ("pole*22").
+// What takes a click: the names in the window's order, an array's members as name*count ("pole*22").
 inline std::string Clickable(const Game& g) {
     std::vector<std::pair<std::string, int>> names;
     for (W w = 0; w < static_cast<W>(g.model.size()); ++w) {
@@ -184,9 +178,9 @@ inline std::string Clickable(const Game& g) {
 
 void ExpectInStep(const Game& g);  // invariants.h
 
-// Plays a line of actions, then checks what the screen shows (a null leaves
-// it unchecked) and the rules of invariants.h. The actions, by spaces: a
-// click on "name" or "name(i)", refused with a leading "!", or "+ms" waited.
+// Plays a line of actions, then checks what the screen shows (a null leaves it unchecked) and the rules of
+// invariants.h. The actions, by spaces: a click on "name" or "name(i)", refused with a leading "!", or "+ms"
+// waited.
 inline void Play(Game& g, const std::string& actions, const char* panels = nullptr, const char* clickable = nullptr,
                  const std::string& side = "") {
     std::istringstream in(actions);

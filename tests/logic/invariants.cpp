@@ -9,8 +9,7 @@ namespace {
 
 std::string At(int x, int y) { return "(" + std::to_string(x) + ", " + std::to_string(y) + ")"; }
 
-// The picture a two-channel piece shows after its first pass, by the move
-// with which the water left it.
+// The picture a two-channel piece shows after its first pass, by the move with which the water left it.
 int HalfPicture(int id, int dx, int dy) {
     if (id == 6) return dy == 0 ? 9 : 10;
     if (id == 7) return (dy > 0 || dx < 0) ? 12 : 11;
@@ -23,8 +22,7 @@ struct Passes {
     int firstDx = 0, firstDy = 0;  // the move with which it left the cell the first time
 };
 
-// Follows the water through the board records from the inlet to the current
-// flow position; "" when it gets there.
+// Follows the water through the board records from the inlet to the current flow position; "" when it gets there.
 std::string TraceWater(const Main& m, std::vector<Passes>& passes) {
     const int n = m.state().boardSize;
     const int mid = (n + 1) / 2;

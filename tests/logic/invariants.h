@@ -1,7 +1,6 @@
-// The rules that hold between any two events of a game, whatever the player
-// did: the board as data and the board on screen tell the same story, the
-// water pictures lie exactly on the cells the water has passed, and the
-// story screen shows one thing at a time.
+// The rules that hold between any two events of a game, whatever the player did: the board as data and the board on
+// screen tell the same story, the water pictures lie exactly on the cells the water has passed, and the story
+// screen shows one thing at a time.
 //
 // Usage, after any click or advance:
 //     ExpectInStep(g);                      // a test failure naming the first broken rule

@@ -1,5 +1,5 @@
-// A level dealt and played by hand: the board, the valves and the offer of
-// a deal, laying pieces from the offer, and the countdown.
+// A level dealt and played by hand: the board, the valves and the offer of a deal, laying pieces from the offer,
+// and the countdown.
 #include <cstdlib>
 #include <tuple>
 
@@ -12,9 +12,9 @@ namespace {
 // The board cell of column x, row y on a board of n x n.
 int Cell(int x, int y, int n = 5) { return (y - 1) * n + (x - 1); }
 
-// Where water entering a piece leaves it, for water moving up, down, right and left ("."
-// a closed side): the straights and the cross keep its way, the elbows turn it, each
-// double elbow is two elbows; a valve conducts like the pipe of its shape.
+// Where water entering a piece leaves it, for water moving up, down, right and left ("." a closed side): the
+// straights and the cross keep its way, the elbows turn it, each double elbow is two elbows; a valve conducts like
+// the pipe of its shape.
 TEST(PieceTable, EachPieceLeadsTheWaterOnThroughItsOpeningsOnly) {
     const char* const ways[9] = {"..RL", "UD..", "L.D.", "R..D", ".LU.", ".R.U", "UDRL", "LRDU", "RLUD"};
     auto way = [](const Piece& p) {
@@ -57,8 +57,8 @@ std::vector<std::string> Offer(const Game& g) {
     return out;
 }
 
-// A deal at each board size: the side panel, N x N cells of 500 / N pixels (placed:
-// ExpectInStep), the inlet, the valves, empty cells framed and clickable, the offer; the countdown.
+// A deal at each board size: the side panel, N x N cells of 500 / N pixels (placed: ExpectInStep), the inlet, the
+// valves, empty cells framed and clickable, the offer; the countdown.
 TEST(Deal, BoardValvesOfferPanelAndCountdownAtEachSize) {
     struct Size {
         int level, n, cell, countdown, valves, inlet;
@@ -93,10 +93,9 @@ TEST(Deal, BoardValvesOfferPanelAndCountdownAtEachSize) {
         EXPECT_EQ(std::tuple(g.main->state().valveCount, g.main->state().valvesFilled, g.main->state().selectedSlot),
                   std::tuple(s.valves, 0, 0));
 
-        // The countdown: the number shown at moments k s after the deal and
-        // 999 ms later, green down to 6 and red from 5, with no leading zeros;
-        // at 1 s after 0 the label goes and the water is let out, its first
-        // step into the inlet 2 s later.
+        // The countdown: the number shown at moments k s after the deal and 999 ms later, green down to 6 and red
+        // from 5, with no leading zeros; at 1 s after 0 the label goes and the water is let out, its first step
+        // into the inlet 2 s later.
         const int from = s.countdown;
         const Widget& label = g.w("countdown");
         for (int k : {0, 1, from - 100, from - 99, from - 11, from - 10, from - 6, from - 5, from - 1, from}) {
@@ -119,8 +118,8 @@ TEST(Deal, BoardValvesOfferPanelAndCountdownAtEachSize) {
     }
 }
 
-// Scripted tries of the valve placement (shape -1: a try the rules refuse),
-// or raw draws, and the valves they leave.
+// Scripted tries of the valve placement (shape -1: a try the rules refuse), or raw draws, and the valves they
+// leave.
 struct Placing {
     int level;
     std::vector<Valve> tries, placed;
@@ -151,8 +150,8 @@ TEST(ValvePlacement, TakesOnlyTheTriesTheRulesAllow) {
     }
 }
 
-// The last clicked slot is framed alone, laid on an empty cell and refilled; the cell holds
-// a copy of the piece and takes no more; the next takes nothing until a slot is selected.
+// The last clicked slot is framed alone, laid on an empty cell and refilled; the cell holds a copy of the piece and
+// takes no more; the next takes nothing until a slot is selected.
 TEST(Placement, TheLastClickedSlotIsLaidOnAnEmptyCellAndRefilled) {
     Game g;
     Deal(g, 1, {{3, 3, 1}}, {2, 5, 7, 0});

@@ -1,5 +1,5 @@
-// The main menu (pause and continue, help, the credits, quitting), the
-// magazine's banner and the advertisement line along the bottom.
+// The main menu (pause and continue, help, the credits, quitting), the magazine's banner and the advertisement line
+// along the bottom.
 #include <map>
 
 #include "bot.h"
@@ -11,9 +11,9 @@ namespace {
 
 constexpr const char* kPaused = "dsel*5 novahra pokracovat help ukoncit menu ZKbaner";
 
-// A pause during the countdown, alone, with a second click on the menu button, or with
-// help opened and closed over it: the count stands still with the pause mark "r" and
-// resumes from the shown number one second after "Pokračovat". "Nová Hra" replaces it.
+// A pause during the countdown, alone, with a second click on the menu button, or with help opened and closed over
+// it: the count stands still with the pause mark "r" and resumes from the shown number one second after
+// "Pokračovat". "Nová Hra" replaces it.
 TEST(Pause, DuringTheCountdownTheCountResumesFromTheShownNumber) {
     const std::string count12 = "level 1, 5 Životů, count 12";
     for (const std::string more : {"", "menu +10000", "help +10000 !pokracovat napok +10000"}) {
@@ -89,8 +89,8 @@ TEST(Quit, EndsTheProgramAtOnceAndNoFurtherEventRuns) {
     EXPECT_EQ(g.driver.nextDue(), -1);
 }
 
-// While the menu is up a click on the banner opens a new browser on the home page; the
-// window follows the last only, and where none opens a click sends that one home again.
+// While the menu is up a click on the banner opens a new browser on the home page; the window follows the last
+// only, and where none opens a click sends that one home again.
 TEST(Banner, EachClickOpensANewBrowserOnTheHomePageAndTheLastIsFollowed) {
     Game g;
     auto& browsers = g.platform.browsers;
@@ -119,13 +119,13 @@ TEST(Banner, EachClickOpensANewBrowserOnTheHomePageAndTheLastIsFollowed) {
     Play(g, "!ZKbaner");
 }
 
-// The shipped line at moments of its first two cycles (ms since start): 13.5 s a cycle.
-// For three minutes the same at every millisecond beside a game that pauses, opens help
-// and the credits, and wins level 9 into the first story screen.
+// The shipped line at moments of its first two cycles (ms since start): 13.5 s a cycle. For three minutes the same
+// at every millisecond beside a game that pauses, opens help and the credits, and wins level 9 into the first story
+// screen.
 TEST(Ticker, TheShippedLineIsA13500MsCycleThatNothingDisturbs) {
     const std::string line = "www.zabavklub.cz  -  Hry a zábava pro vás";
-    // Slow over the magazine's name; the address stands complete for one second
-    // before the separator; the finished line holds five seconds, then the typing starts again.
+    // Slow over the magazine's name; the address stands complete for one second before the separator; the finished
+    // line holds five seconds, then the typing starts again.
     // clang-format off
     const std::map<std::int64_t, std::string> timeline{
         {100, ""}, {199, ""}, {200, "w"}, {399, "ww"}, {400, "www"}, {599, "www"}, {600, "www."}, {999, "www."},

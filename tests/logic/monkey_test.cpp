@@ -1,6 +1,5 @@
-// A monkey at the window: random clicks on whatever the window lets it click,
-// mixed with random waits, so that countdown, water and ticker ticks fall
-// between the clicks; after every event the game must still make sense.
+// A monkey at the window: random clicks on whatever the window lets it click, mixed with random waits, so that
+// countdown, water and ticker ticks fall between the clicks; after every event the game must still make sense.
 #include <gtest/gtest.h>
 
 #include <chrono>

@@ -1,6 +1,5 @@
-// The story: the nine intermezzo screens every ten levels, the four choices
-// and what they change, the outro after level 100; and a hundred whole games
-// from "Nová Hra" to the outro, every way of answering the choices.
+// The story: the nine intermezzo screens every ten levels, the four choices and what they change, the outro after
+// level 100; and a hundred whole games from "Nová Hra" to the outro, every way of answering the choices.
 #include <malloc.h>
 
 #include "bot.h"
@@ -27,10 +26,9 @@ void ExpectLevelStarted(Game& g, const std::string& actions, int level, const st
     EXPECT_TRUE(VisibleTexts(g).empty());
 }
 
-// Each story screen: its heading, text and buttons, nothing running behind
-// it; going on with the work (inter2) or Okay closes it at once. The story's
-// action (inter1) shows its follow-up text until Okay, then changes its part
-// of the game: the level, the lives, or the water's pace.
+// Each story screen: its heading, text and buttons, nothing running behind it; going on with the work (inter2) or
+// Okay closes it at once. The story's action (inter1) shows its follow-up text until Okay, then changes its part of
+// the game: the level, the lives, or the water's pace.
 TEST(StoryScreen, ShowsItsHeadingTextAndButtonsThenStartsTheLevel) {
     struct Intermezzo {
         int n;
@@ -101,8 +99,7 @@ TEST(Outro, Level100StartsWithoutAScreenAndTheOutroFollowsIt) {
     EXPECT_EQ(g->w("nadpis", 5).caption, "Outro aneb Výborná kachna");
 }
 
-// Which of the choice screens 1, 3, 5 and 7 the player takes the action on:
-// bits 0..3 of a mask.
+// Which of the choice screens 1, 3, 5 and 7 the player takes the action on: bits 0..3 of a mask.
 bool Takes(int mask, int n) { return n % 2 == 1 && n < 9 && ((mask >> (n / 2)) & 1) != 0; }
 
 // The levels a whole game plays, in order.
@@ -120,9 +117,8 @@ std::vector<int> ExpectedLevels(int mask) {
     return out;
 }
 
-// A hundred whole games from "Nová Hra" to the outro, 25 in each of four
-// windows (two cores share them) as a player who never closes the game; game
-// k answers the choices by the bits of k mod 16. Nothing may pile up.
+// A hundred whole games from "Nová Hra" to the outro, 25 in each of four windows (two cores share them) as a player
+// who never closes the game; game k answers the choices by the bits of k mod 16. Nothing may pile up.
 class WholeGames : public ::testing::TestWithParam<int> {};
 
 TEST_P(WholeGames, TwentyFiveInOneWindowEachFromTheFirstLevelToTheOutro) {
@@ -145,9 +141,8 @@ TEST_P(WholeGames, TwentyFiveInOneWindowEachFromTheFirstLevelToTheOutro) {
             if (Takes(mask, n)) screens.push_back(100 * n + 1);
         }
         EXPECT_EQ(r.screens, screens);
-        // Lives: 5 at the start; one lost with each replay of a level; one more
-        // for every multiple of ten reached by winning (again after the way back
-        // to level 7); five for the energy drink. The water's pace: 3000 ms
+        // Lives: 5 at the start; one lost with each replay of a level; one more for every multiple of ten reached
+        // by winning (again after the way back to level 7); five for the energy drink. The water's pace: 3000 ms
         // from level 30 on after the prayer, else 2000.
         int lives = 5, replays = 0;
         for (std::size_t d = 0; d < r.deals.size(); ++d) {
@@ -170,8 +165,8 @@ TEST_P(WholeGames, TwentyFiveInOneWindowEachFromTheFirstLevelToTheOutro) {
         EXPECT_FALSE(g->w("tok").enabled || g->w("countdowntimer").enabled);
         if (k % 25 == 0) std::tie(widgets, heapAfterFirst) = std::tuple(g->model.size(), mallinfo2().uordblks);
         heapMost = std::max(heapMost, mallinfo2().uordblks);
-        // The board of level 100 is the largest: its cells exist after the
-        // first game and are only reused from then on.
+        // The board of level 100 is the largest: its cells exist after the first game and are only reused from then
+        // on.
         EXPECT_EQ(g->model.size(), widgets);
     }
     EXPECT_LE(heapMost, heapAfterFirst + heapAfterFirst / 20) << "the heap grows from game to game";

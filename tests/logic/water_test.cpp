@@ -1,6 +1,5 @@
-// The water: one cell per tick from the inlet along the laid pipes, the
-// valves it fills and where it spills; and what a spill, the last life and a
-// smaller board after a larger one leave on screen.
+// The water: one cell per tick from the inlet along the laid pipes, the valves it fills and where it spills; and
+// what a spill, the last life and a smaller board after a larger one leave on screen.
 #include <sstream>
 
 #include "bot.h"
@@ -38,8 +37,8 @@ TEST(WaterFlow, TheWorkedExampleTickByTick) {
     EXPECT_EQ(g.cellPicture(3, 4), "voda(1)");
     EXPECT_EQ(Flow(g), "33");
     EXPECT_EQ(g.main->state().valvesFilled, 0);
-    // The level's last valve: level 2 is dealt within the same tick, and the
-    // empty cell (3, 2) beyond it is never looked at.
+    // The level's last valve: level 2 is dealt within the same tick, and the empty cell (3, 2) beyond it is never
+    // looked at.
     ScriptDeal(g, 5, {{2, 4, 3}}, {4, 4, 4, 4});
     RunTo(g, 3);
     EXPECT_EQ(SidePanel(g), "level 2, 5 Životů, count 24");
@@ -61,9 +60,9 @@ struct Laid {  // a piece of a pipeline and its cell
     int id, x, y;
 };
 
-// A pipeline laid on a dealt level, the water's cell after each step ("xy";
-// "!" a spill that ends the game on the last life) and at the end a cell and
-// its picture ("xy picture"); the pictures on the way are the rules' of invariants.h.
+// A pipeline laid on a dealt level, the water's cell after each step ("xy"; "!" a spill that ends the game on the
+// last life) and at the end a cell and its picture ("xy picture"); the pictures on the way are the rules' of
+// invariants.h.
 struct Pipeline {
     int level;
     std::vector<Valve> valves;
@@ -83,9 +82,8 @@ std::vector<Pipeline> Pipelines() {
         {1, {{2, 3, 1}}, {{6, 3, 4}, {3, 3, 3}, {2, 4, 3}, {4, 4, 4}, {5, 2, 4}}, "34 33 43 44 34 24", "34 voda(6)"},
         // Double elbow 7 from below, then from above.
         {1, {{4, 4, 0}}, {{7, 3, 4}, {5, 2, 4}, {3, 2, 3}, {2, 3, 3}}, "34 24 23 33 34 44", "34 voda(7)"}};
-    // The first pass through each two-channel piece from each side (below,
-    // above, left, right), its valve out of the way at (4, 2): the half-filled
-    // picture it leaves and the cell it leaves towards.
+    // The first pass through each two-channel piece from each side (below, above, left, right), its valve out of
+    // the way at (4, 2): the half-filled picture it leaves and the cell it leaves towards.
     const int half[3][4] = {{10, 10, 9, 9}, {12, 11, 12, 11}, {14, 13, 13, 14}};
     const char* const towards[3][4] = {{"33", "24", "43", "23"}, {"24", "33", "34", "32"}, {"44", "13", "32", "34"}};
     for (int p = 6; p <= 8; ++p) {
@@ -124,8 +122,8 @@ TEST(WaterFlow, FollowsEachPipelineStepByStep) {
     }
 }
 
-// Each spill deals level 1 again from scratch, the lives in words; the last ends the game
-// under the menu, the board left as the water left it, until a new game brings every life back.
+// Each spill deals level 1 again from scratch, the lives in words; the last ends the game under the menu, the board
+// left as the water left it, until a new game brings every life back.
 TEST(Spill, EachLostLifeDealsTheLevelAgainAndTheLastEndsTheGame) {
     Game g;
     NewScriptedGame(g);
@@ -153,9 +151,8 @@ TEST(Spill, EachLostLifeDealsTheLevelAgainAndTheLastEndsTheGame) {
     Play(g, "", "", kLevel1, "level 1, 5 Životů, count 20");
 }
 
-// "Zavřít vodu" at the first story screen sends level 10 back to level 7: a
-// 6 x 6 board after the 7 x 7 board of level 9 leaves none of its cells on
-// screen (ExpectInStep) or under the mouse.
+// "Zavřít vodu" at the first story screen sends level 10 back to level 7: a 6 x 6 board after the 7 x 7 board of
+// level 9 leaves none of its cells on screen (ExpectInStep) or under the mouse.
 TEST(SmallerBoard, LeavesNoCellOfTheLargerBoardOnScreenOrUnderTheMouse) {
     auto g = Game::Seeded(3);
     g->main->EnterLevel(9, 5);

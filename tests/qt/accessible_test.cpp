@@ -1,6 +1,5 @@
-// The window as assistive technology reads it through Qt's accessibility
-// interfaces: roles, names and states taken from the game's widgets, and a
-// press that is the player's click.
+// The window as assistive technology reads it through Qt's accessibility interfaces: roles, names and states taken
+// from the game's widgets, and a press that is the player's click.
 #include <QAccessible>
 
 #include <utility>

@@ -1,6 +1,5 @@
-// The pictures built into the program and the faces it loads: every picture
-// the window can show is there, at its designed size and in its designed
-// format; every face draws Czech letters, and bold captions look bold.
+// The pictures built into the program and the faces it loads: every picture the window can show is there, at its
+// designed size and in its designed format; every face draws Czech letters, and bold captions look bold.
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
@@ -104,8 +103,8 @@ TEST(Assets, EveryFaceDrawsCzechLetters) {
     }
 }
 
-// The mean width of the strokes of a caption as drawn: its ink over the runs
-// of dark pixels along the rows, so mostly the width of the upright stems.
+// The mean width of the strokes of a caption as drawn: its ink over the runs of dark pixels along the rows, so
+// mostly the width of the upright stems.
 double StrokeWidth(const Font& font, const QString& caption) {
     QImage img(200, 40, QImage::Format_RGB32);
     img.fill(Qt::white);
@@ -127,8 +126,8 @@ double StrokeWidth(const Font& font, const QString& caption) {
     return runs == 0 ? 0 : ink / runs;
 }
 
-// Wine's Tahoma clone has a bold face no heavier than its regular one: bold
-// captions must still show clearly heavier stems than regular ones.
+// Wine's Tahoma clone has a bold face no heavier than its regular one: bold captions must still show clearly
+// heavier stems than regular ones.
 TEST(Assets, BoldCaptionsHaveHeavierStemsThanRegularOnes) {
     LoadGameFonts();
     const QString caption = QString::fromUtf8("Nová Hra");

@@ -1,5 +1,5 @@
-// The mouse as the window hands it to the game (no widget takes the keyboard's focus; the
-// real window's tests time the game's clock).
+// The mouse as the window hands it to the game (no widget takes the keyboard's focus; the real window's tests time
+// the game's clock).
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -10,9 +10,8 @@ namespace {
 
 using Input = WindowTest;
 
-// A click reaches the game on a release inside the widget that took the
-// press, and only where the game's rule lets it: every Qt widget stays
-// enabled (a disabled picture looks the same), and labels and frames swallow clicks.
+// A click reaches the game on a release inside the widget that took the press, and only where the game's rule lets
+// it: every Qt widget stays enabled (a disabled picture looks the same), and labels and frames swallow clicks.
 TEST_F(Input, ClicksReachTheGameOnReleaseInsideAndFollowTheGamesRule) {
     const QRect help = rectOf(id("help"));
     clickAt(help.center(), help.bottomRight() + QPoint(5, 5));
@@ -38,9 +37,8 @@ TEST_F(Input, ClicksReachTheGameOnReleaseInsideAndFollowTheGamesRule) {
     EXPECT_TRUE(at(id("menufrm")).visible);
 }
 
-// The second press of a double click on a widget the first click revealed
-// is no click: "Pokračovat" over the board lays no piece on the cell beneath
-// ("Okay" of the help screen over "Quit to OS": the real window's test).
+// The second press of a double click on a widget the first click revealed is no click: "Pokračovat" over the board
+// lays no piece on the cell beneath ("Okay" of the help screen over "Quit to OS": the real window's test).
 TEST_F(Input, SecondPressOfADoubleClickOnARevealedWidgetIsNoClick) {
     clickOn(id("novahra"));
     clickOn(id("nabidka", 1));
@@ -59,8 +57,8 @@ TEST_F(Input, SecondPressOfADoubleClickOnARevealedWidgetIsNoClick) {
         << "a piece laid under the button";
 }
 
-// Quick repeated clicks on one widget count twice: a double click on 3 of
-// the credit line, then 1, 4, 0, 2, shows no credits.
+// Quick repeated clicks on one widget count twice: a double click on 3 of the credit line, then 1, 4, 0, 2, shows
+// no credits.
 TEST_F(Input, QuickRepeatedClicksOnOneWidgetCountTwice) {
     for (bool twice : {true, false}) {
         twice ? doubleClickAt(rectOf(id("dsel", 3)).center()) : clickOn(id("dsel", 3));

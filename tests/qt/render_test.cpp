@@ -1,5 +1,5 @@
-// What the player sees in the window: the start screen, the board after a
-// deal, the stacking of panels, and a 30 x 30 board drawn in good time.
+// What the player sees in the window: the start screen, the board after a deal, the stacking of panels, and a 30 x
+// 30 board drawn in good time.
 #include <QDir>
 #include <QElapsedTimer>
 
@@ -36,8 +36,7 @@ TEST_F(Render, StartScreenShowsTheMenuThePanelTheBarsAndTheEmptyBoard) {
     }
     EXPECT_EQ(count(img, rectOf(id("countdown")), 0x00c000), 0) << "the countdown is hidden";
 
-    // "Pokračovat" takes no click yet and shows its caption engraved, not
-    // in the button text colour of "Nová Hra".
+    // "Pokračovat" takes no click yet and shows its caption engraved, not in the button text colour of "Nová Hra".
     const std::uint32_t text = QApplication::palette().color(QPalette::ButtonText).rgb() & 0xffffff;
     EXPECT_GT(count(img, rectOf(id("novahra")), text), 20);
     EXPECT_EQ(count(img, rectOf(id("pokracovat")), text), 0);

@@ -1,8 +1,7 @@
-// The window on a denser screen, at whatever scale the screen has (CTest
-// runs this group again at 1.25, 1.5, 1.75 and 2 device pixels to a pixel):
-// the bars meet without a seam, every line of the design is whole device
-// pixels wide, the board keeps its edge lines, and at twice the density the
-// pictures are their copies drawn at twice the size.
+// The window on a denser screen, at whatever scale the screen has (CTest runs this group again at 1.25, 1.5, 1.75
+// and 2 device pixels to a pixel): the bars meet without a seam, every line of the design is whole device pixels
+// wide, the board keeps its edge lines, and at twice the density the pictures are their copies drawn at twice the
+// size.
 #include <QImage>
 
 #include <cmath>
@@ -66,8 +65,8 @@ TEST_F(Scaled, TheBoardsEdgeLinesTheSlotsFrameAndTheTilesFillTheirPixels) {
     ASSERT_TRUE(win->click(id("nabidka", 1)));
     const QImage img = shot();
     const GameState& game = win->game().state();
-    // Level 1 has no valve in its first and last column nor in its first row:
-    // the frames of those empty cells are the board's edge lines.
+    // Level 1 has no valve in its first and last column nor in its first row: the frames of those empty cells are
+    // the board's edge lines.
     for (int y = 1; y <= 5; ++y) {
         for (int x = 1; x <= 5; ++x) {
             if (at(game.cells(x, y)).borderStyle == 1) {

@@ -1,9 +1,7 @@
-// The game's window with a fixed chance, for the tests of the real window:
-// every run deals the same boards (level 1: the inlet at the bottom of column
-// 3, one valve at (4, 2), the bends north-east and west-south in slot 3).
-// Never installed. Where no tool can move the pointer (a Wayland compositor),
-// a test clicks through stdin instead: a line "click NAME" or "click NAME
-// INDEX" clicks that widget as the player's click reaches the game.
+// The game's window with a fixed chance, for the tests of the real window: every run deals the same boards (level
+// 1: the inlet at the bottom of column 3, one valve at (4, 2), the bends north-east and west-south in slot 3).
+// Never installed. Where no tool can move the pointer (a Wayland compositor), a test clicks through stdin instead:
+// a line "click NAME" or "click NAME INDEX" clicks that widget as the player's click reaches the game.
 #include <QApplication>
 #include <QSocketNotifier>
 

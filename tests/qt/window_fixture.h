@@ -1,5 +1,5 @@
-// The real window, drawn offscreen: a fixture that opens it with a fixed
-// deal, reads its pixels and plays the mouse as Qt delivers a player's.
+// The real window, drawn offscreen: a fixture that opens it with a fixed deal, reads its pixels and plays the mouse
+// as Qt delivers a player's.
 #pragma once
 
 #include <QApplication>
@@ -66,8 +66,8 @@ protected:
         return false;
     }
 
-    // The mouse as Qt delivers it: to the topmost widget under the pointer,
-    // the release to the widget that took the press.
+    // The mouse as Qt delivers it: to the topmost widget under the pointer, the release to the widget that took the
+    // press.
     void send(QWidget* target, QEvent::Type type, QPoint windowPoint) {
         const QPoint local = target->mapFrom(win.get(), windowPoint);
         const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
@@ -82,8 +82,8 @@ protected:
     }
     void clickAt(QPoint p) { clickAt(p, p); }
     void clickOn(W w) { clickAt(rectOf(w).center()); }
-    // A double click: Qt sends the second press as a double-click event, to
-    // whatever lies under the pointer once the first click is over.
+    // A double click: Qt sends the second press as a double-click event, to whatever lies under the pointer once
+    // the first click is over.
     void doubleClickAt(QPoint p) {
         clickAt(p);
         QWidget* second = under(p);

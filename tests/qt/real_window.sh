@@ -53,7 +53,9 @@ shipped)
     expect_pixel 170 250 $panel "the Menu button pauses the game"
     click 667 500
     click 276 316
-    expect_pixel 170 250 $back "the game goes on after a banner click with no browser"
+    # The board is random here: a valve may lie under any one point, so the whole menu must be gone.
+    menu_gone() { shot && [ "$(count_colour 130 75 290 410 $panel)" -lt 50 ]; }
+    wait_for 2000 "the game goes on after a banner click with no browser" menu_gone
     click 667 432
     quit ;;
 play)

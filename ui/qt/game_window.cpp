@@ -20,7 +20,10 @@
 #include "ui/qt/views.h"
 
 // The resources live in a static library: they are linked in only when named.
-static void InitGameResources() { Q_INIT_RESOURCE(game_assets); }
+static void InitGameResources() {
+    Q_INIT_RESOURCE(first_frame);
+    Q_INIT_RESOURCE(game_assets);
+}
 
 namespace vr::qt {
 
@@ -47,12 +50,14 @@ bool IsCell(const Widget& x) { return x.kind == Kind::Image && x.name == "pole";
 // The window's own icon, in the three sizes it was designed in. Task bars
 // and window switchers show the installed icons (up to 256 pixels) of the
 // desktop entry the window names, so larger pictures here would only cost
-// decoding at start.
+// decoding at start. They are read as the pictures they are: given only
+// their names, the icon would load every picture format's plugin to find the
+// one for PNG.
 QIcon GameIcon() {
     QIcon icon;
     for (int size : {16, 32, 64}) {
-        const QString file = QStringLiteral(":/pictures/icon-%1.png").arg(size);
-        if (QFile::exists(file)) icon.addFile(file, QSize(size, size));
+        const QPixmap picture = ReadPicture(QStringLiteral(":/pictures/icon-%1.png").arg(size));
+        if (!picture.isNull()) icon.addPixmap(picture);
     }
     if (icon.isNull() && QFile::exists(QStringLiteral(":/pictures/icon.ico"))) {
         icon = QIcon(QStringLiteral(":/pictures/icon.ico"));

@@ -20,9 +20,7 @@ QString PictureFile(std::string_view name, bool doubleSize) {
     return QStringLiteral(":/pictures/") + base + twice + QStringLiteral(".bmp");
 }
 
-namespace {
-
-QPixmap LoadFile(const QString& path) {
+QPixmap ReadPicture(const QString& path) {
     // Read as what its name says it is: guessing, Qt would first load every
     // picture format's plugin to ask each whether it reads the file.
     QImageReader reader(path, path.section(QLatin1Char('.'), -1).toLatin1());
@@ -34,15 +32,13 @@ QPixmap LoadFile(const QString& path) {
     return QPixmap::fromImage(std::move(image));
 }
 
-}  // namespace
-
 Pictures::Loaded& Pictures::load(Picture p) {
     if (loaded_.size() <= p) loaded_.resize(model_.pictureCount() > p ? model_.pictureCount() : p + 1u);
     Loaded& l = loaded_[p];
     if (!l.tried) {
         l.tried = true;
         const std::string& name = model_.pictureName(p);
-        l.single = LoadFile(PictureFile(name));
+        l.single = ReadPicture(PictureFile(name));
         l.bar = name.rfind("lajna", 0) == 0;
     }
     return l;
@@ -52,7 +48,7 @@ const QPixmap& Pictures::twice(Picture p) {
     Loaded& l = load(p);
     if (!l.triedTwice) {
         l.triedTwice = true;
-        l.twice = LoadFile(PictureFile(model_.pictureName(p), true));
+        l.twice = ReadPicture(PictureFile(model_.pictureName(p), true));
     }
     return l.twice;
 }
@@ -66,27 +62,18 @@ namespace {
 
 // `source` scaled to `size`. The bar pieces are flat bands of colour:
 // scaled, their pixels are repeated, not blended, so the bands keep their
-// sharp edges. A bar's slice is one pixel of the bar's length: scaled across
-// the bar only, it is repeated along it.
+// sharp edges. A bar's slice is one pixel of the bar's length: it is scaled
+// across the bar only and repeated into a short tile, which draw() lays
+// along the bar; the whole bar would cost its whole area in memory.
 QPixmap Scaled(const QPixmap& source, QSize size, bool bar, bool alongX, bool alongY) {
     if (source.size() == size) return source;
     const Qt::TransformationMode mode = bar ? Qt::FastTransformation : Qt::SmoothTransformation;
     if (!alongX && !alongY) return source.scaled(size, Qt::IgnoreAspectRatio, mode);
-    const QImage across =
-        source.toImage()
-            .convertToFormat(QImage::Format_RGB32)
-            .copy(0, 0, alongX ? 1 : source.width(), alongY ? 1 : source.height())
-            .scaled(alongX ? 1 : size.width(), alongY ? 1 : size.height(), Qt::IgnoreAspectRatio, mode);
-    QImage out(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        if (alongX) {
-            std::fill_n(row, size.width(), across.pixel(0, y));
-        } else {
-            std::copy_n(reinterpret_cast<const QRgb*>(across.constScanLine(0)), size.width(), row);
-        }
-    }
-    return QPixmap::fromImage(std::move(out));
+    constexpr int kTile = 64;
+    return source.copy(0, 0, alongX ? 1 : source.width(), alongY ? 1 : source.height())
+        .scaled(alongX ? 1 : size.width(), alongY ? 1 : size.height(), Qt::IgnoreAspectRatio, mode)
+        .scaled(alongX ? std::min(kTile, size.width()) : size.width(),
+                alongY ? std::min(kTile, size.height()) : size.height());
 }
 
 }  // namespace
@@ -104,7 +91,12 @@ void Pictures::draw(QPainter& painter, Picture p, const QRect& target, bool dens
         const bool alongX = l.single.width() == 1, alongY = l.single.height() == 1;
         it = scaled_.emplace(key, Scaled(source, size, l.bar, alongX, alongY)).first;
     }
-    painter.drawPixmap(target.topLeft(), it->second);
+    const QPixmap& scaled = it->second;
+    if (scaled.size() == size) {
+        painter.drawPixmap(target.topLeft(), scaled);
+    } else {
+        painter.drawTiledPixmap(target, scaled);  // a bar's tile, along the bar
+    }
 }
 
 }  // namespace vr::qt

@@ -25,6 +25,10 @@ namespace vr::qt {
 // the size ("trubka3@2x.bmp") drawn on dense screens.
 QString PictureFile(std::string_view name, bool doubleSize = false);
 
+// A picture file read as the format its name gives, with Qt's own reader
+// for it; null if it cannot be read.
+QPixmap ReadPicture(const QString& path);
+
 class Pictures {
 public:
     explicit Pictures(const WidgetModel& model) : model_(model) {}

@@ -17,6 +17,12 @@ namespace {
 
 std::thread fontconfigStart;
 
+// Qt's font list starts fontconfig too: it must find it ready, not start it
+// a second time. Every use of Qt's font list waits here first.
+void WaitForFontconfig() {
+    if (fontconfigStart.joinable()) fontconfigStart.join();
+}
+
 // A face file and the Debian package that installs it.
 struct FaceFile {
     const char* path;
@@ -63,6 +69,7 @@ const StandIn& TahomaBold() {
 // Otherwise DejaVu Sans Condensed, as for bold.
 const StandIn& TahomaRegular() {
     static const StandIn regular = [] {
+        WaitForFontconfig();
         const QString wine = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
         const int id = QFile::exists(wine) ? QFontDatabase::addApplicationFont(wine) : -1;
         const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
@@ -106,8 +113,7 @@ void StartFontconfig() {
 }
 
 void LoadGameFonts() {
-    // Qt's font list starts fontconfig too: it must find it ready, not start it a second time.
-    if (fontconfigStart.joinable()) fontconfigStart.join();
+    WaitForFontconfig();
     TahomaRegular();
     TahomaBold();
 }

@@ -13,12 +13,14 @@ namespace vr::qt {
 // Starts fontconfig's own start-up (reading its configuration and the
 // list of every installed face: a quarter of the work before the first
 // frame) on a thread of its own, so that on a machine with two cores it
-// runs beside Qt's opening of the display. Call it first in main();
-// LoadGameFonts waits for it.
+// runs beside Qt's opening of the display and the building of the window.
+// Call it first in main(); LoadGameFonts waits for it.
 void StartFontconfig();
 
 // Makes ready the face of most texts (Tahoma's stand-in); the others are
-// looked for when first asked for. Needs the application object.
+// looked for when first asked for. Needs the application object; call it
+// before the first text is measured or drawn (the window does at its first
+// paint).
 void LoadGameFonts();
 
 // A designed font: its stand-in at the designed size in points on a 96-dpi

@@ -76,7 +76,6 @@ void PrepareApplication() {
     // desktop's task bar and window switcher, on Wayland too.
     QGuiApplication::setDesktopFileName(QStringLiteral(VR_APP_ID));
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
-    LoadGameFonts();
     InstallAccessibility();
 }
 
@@ -205,6 +204,7 @@ QWidget* GameWindow::create(W w) {
         case Kind::Image: v = new ImageView(model_, w, parent, pictures_); break;
         case Kind::Button: v = new ButtonView(model_, w, parent); break;
         case Kind::TextBox: {
+            LoadGameFonts();  // the box lays its text out at once
             auto* box = new TextBoxView(model_, w, parent);
             watch(box->viewport(), w);
             watch(box->verticalScrollBar(), w);
@@ -381,14 +381,18 @@ void GameWindow::mousePressEvent(QMouseEvent* event) {
 }
 
 void GameWindow::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.fillRect(rect(), ToColor(kWindowBack));
-    // The icon comes right after the first frame: decoding its sizes would
-    // hold that frame back.
-    if (!iconAsked_) {
-        iconAsked_ = true;
+    // The first paint comes before any text is drawn: the faces are made
+    // ready here, and not sooner, so that fontconfig's start on its own
+    // thread has the building of the window and its opening on the screen
+    // to run beside. The icon comes right after the first frame: decoding
+    // its sizes would hold that frame back.
+    if (!firstPainted_) {
+        firstPainted_ = true;
+        LoadGameFonts();
         QTimer::singleShot(0, this, [this] { setWindowIcon(GameIcon()); });
     }
+    QPainter p(this);
+    p.fillRect(rect(), ToColor(kWindowBack));
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

@@ -104,7 +104,7 @@ private:
     W pressed_ = kNoWidget;    // the widget the held mouse button went down on
     W lastPress_ = kNoWidget;  // the widget of the latest press, to tell a double click's second press
     bool clockHeld_ = false;
-    bool iconAsked_ = false;  // the window's icon is set once the first frame is out
+    bool firstPainted_ = false;  // the faces are ready and the icon asked for
 };
 
 }  // namespace vr::qt

@@ -24,6 +24,17 @@ class Designer {
 public:
     explicit Designer(WidgetModel& m) : m_(m) {}
 
+    // A widget of `kind` named `name` (`index` within its array, -1 alone) in
+    // the container `in`; the builders below fill in the rest.
+    static Widget Of(Kind kind, const char* name, int index, W in) {
+        Widget w;
+        w.name = name;
+        w.index = index;
+        w.kind = kind;
+        w.container = in;
+        return w;
+    }
+
     W add(Widget w, int l, int t, int wd, int h) {
         w.left = Px(l);
         w.top = Px(t);
@@ -34,10 +45,7 @@ public:
     }
 
     W frame(const char* name, W in, int l, int t, int wd, int h, bool visible, bool enabled, std::uint32_t back) {
-        Widget w;
-        w.name = name;
-        w.kind = Kind::Frame;
-        w.container = in;
+        Widget w = Of(Kind::Frame, name, -1, in);
         w.visible = visible;
         w.enabled = enabled;
         w.backColor = back;
@@ -46,11 +54,7 @@ public:
 
     W label(const char* name, int index, W in, int l, int t, int wd, int h, const char* caption, std::uint32_t fore,
             Font font, Align align, bool visible = true, std::uint32_t back = kWindowBack) {
-        Widget w;
-        w.name = name;
-        w.index = index;
-        w.kind = Kind::Label;
-        w.container = in;
+        Widget w = Of(Kind::Label, name, index, in);
         w.caption = caption;
         w.foreColor = fore;
         w.backColor = back;
@@ -61,10 +65,7 @@ public:
     }
 
     W button(const char* name, W in, int l, int t, int wd, int h, const char* caption, bool visible, bool enabled) {
-        Widget w;
-        w.name = name;
-        w.kind = Kind::Button;
-        w.container = in;
+        Widget w = Of(Kind::Button, name, -1, in);
         w.caption = caption;
         w.foreColor = kSystemButtonText;
         w.backColor = kButtonBack;
@@ -77,11 +78,7 @@ public:
 
     W image(const char* name, int index, W in, int l, int t, int wd, int h, const std::string& pic, bool visible,
             bool enabled, bool stretch = false, int border = 0) {
-        Widget w;
-        w.name = name;
-        w.index = index;
-        w.kind = Kind::Image;
-        w.container = in;
+        Widget w = Of(Kind::Image, name, index, in);
         w.picture = pic.empty() ? kNoPicture : m_.picture(pic);
         w.visible = visible;
         w.enabled = enabled;
@@ -91,11 +88,7 @@ public:
     }
 
     W textBox(const char* name, int index, W in, int l, int t, int wd, int h, std::string text, bool visible) {
-        Widget w;
-        w.name = name;
-        w.index = index;
-        w.kind = Kind::TextBox;
-        w.container = in;
+        Widget w = Of(Kind::TextBox, name, index, in);
         w.caption = std::move(text);
         w.foreColor = Hex(0xe0e0e0);
         w.backColor = kPanel;
@@ -105,9 +98,7 @@ public:
     }
 
     W timer(const char* name, bool enabled, int interval) {
-        Widget w;
-        w.name = name;
-        w.kind = Kind::Timer;
+        Widget w = Of(Kind::Timer, name, -1, kNoWidget);
         w.enabled = enabled;
         w.interval = interval;
         w.visible = false;
@@ -116,11 +107,7 @@ public:
 
     void bars(W in, const std::vector<Bar>& list) {
         for (const Bar& b : list) {
-            Widget w;
-            w.name = "lajny";
-            w.index = barIndex_++;
-            w.kind = Kind::Image;
-            w.container = in;
+            Widget w = Of(Kind::Image, "lajny", barIndex_++, in);
             w.picture = m_.picture(b.piece);
             w.stretch = true;
             w.enabled = false;

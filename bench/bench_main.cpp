@@ -9,7 +9,7 @@
 #include <string>
 
 #include "bench/samples.h"
-#include "ui/qt/game_window.h"
+#include "qt/game_window.h"
 
 namespace vr::bench {
 

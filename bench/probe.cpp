@@ -15,8 +15,8 @@
 
 #include "bench/probe_common.h"
 #include "design/ticker_table.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/game_window.h"
+#include "qt/fonts.h"
+#include "qt/game_window.h"
 
 namespace {
 

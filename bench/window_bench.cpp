@@ -14,7 +14,7 @@
 
 #include "bench/route.h"
 #include "bench/samples.h"
-#include "ui/qt/game_window.h"
+#include "qt/game_window.h"
 
 namespace vr::bench {
 namespace {

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "design/ticker_table.h"
-#include "ui/qt/game_window.h"
+#include "qt/game_window.h"
 
 namespace {
 

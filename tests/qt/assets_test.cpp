@@ -13,8 +13,8 @@
 
 #include "design/inventory.h"
 #include "model/widget_model.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/pictures.h"
+#include "qt/fonts.h"
+#include "qt/pictures.h"
 
 namespace vr::qt::test {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/qt/game_window.h"
+#include "qt/game_window.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "tests/qt/window_fixture.h"
-#include "ui/qt/pictures.h"
+#include "qt/pictures.h"
 
 namespace vr::qt::test {
 namespace {

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <string>
 
-#include "ui/qt/game_window.h"
+#include "qt/game_window.h"
 
 int main(int, char** argv) {
     int argc = 1;

@@ -15,7 +15,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/qt/game_window.h"
+#include "qt/game_window.h"
 
 namespace vr::qt::test {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/fonts.h"
+#include "qt/fonts.h"
 
 #include <QFile>
 #include <QFontDatabase>

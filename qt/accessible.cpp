@@ -1,4 +1,4 @@
-#include "ui/qt/accessible.h"
+#include "qt/accessible.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -11,8 +11,8 @@
 #include <tuple>
 
 #include "design/ticker_table.h"
-#include "ui/qt/game_window.h"
-#include "ui/qt/views.h"
+#include "qt/game_window.h"
+#include "qt/views.h"
 
 namespace vr::qt {
 

@@ -12,7 +12,7 @@
 #include <optional>
 
 #include "model/widget_model.h"
-#include "ui/qt/pictures.h"
+#include "qt/pictures.h"
 
 namespace vr::qt {
 

@@ -20,8 +20,8 @@
 #include "game/random.h"
 #include "model/event_driver.h"
 #include "model/widget_model.h"
-#include "ui/qt/pictures.h"
-#include "ui/qt/qt_platform.h"
+#include "qt/pictures.h"
+#include "qt/qt_platform.h"
 
 namespace vr::qt {
 

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/qt/fonts.h"
-#include "ui/qt/game_window.h"
+#include "qt/fonts.h"
+#include "qt/game_window.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/game_window.h"
+#include "qt/game_window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,9 +15,9 @@
 #include <tuple>
 
 #include "design/inventory.h"
-#include "ui/qt/accessible.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/views.h"
+#include "qt/accessible.h"
+#include "qt/fonts.h"
+#include "qt/views.h"
 
 // The resources live in a static library: they are linked in only when named.
 static void InitGameResources() {

@@ -1,4 +1,4 @@
-#include "ui/qt/qt_platform.h"
+#include "qt/qt_platform.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "ui/qt/views.h"
+#include "qt/views.h"
 
 #include <QApplication>
 #include <QHash>
@@ -11,7 +11,7 @@
 #include <cmath>
 #include <vector>
 
-#include "ui/qt/fonts.h"
+#include "qt/fonts.h"
 
 namespace vr::qt {
 

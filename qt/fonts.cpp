@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QStandardPaths>
 #include <QStringList>
 
 #include <fontconfig/fontconfig.h>
@@ -9,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
+#include <string>
 #include <thread>
 
 namespace vr::qt {
@@ -23,12 +25,6 @@ void WaitForFontconfig() {
     if (fontconfigStart.joinable()) fontconfigStart.join();
 }
 
-// A face file and the Debian package that installs it.
-struct FaceFile {
-    const char* path;
-    const char* package;
-};
-
 // A stand-in: the family (and width, where the family has several) that
 // draws a designed face in one weight. Empty when not installed.
 struct StandIn {
@@ -36,47 +32,73 @@ struct StandIn {
     int stretch = QFont::AnyStretch;
 };
 
-// The stand-in `family` if the files of its faces are there. The system's
-// font list already holds them, so they only need to be found; each missing
-// file is named once on standard error. Without the first (the upright face)
-// the stand-in counts as missing.
-StandIn Installed(const char* face, const char* family, std::initializer_list<FaceFile> files,
+// The faces of a stand-in family, as fontconfig names them, and the Debian
+// package that installs them.
+struct Faces {
+    const char* family;
+    const char* package;
+};
+
+// One face of a family.
+struct Style {
+    bool bold;
+    bool italic;
+};
+
+std::string StyleName(Style s) {
+    if (s.bold) return s.italic ? "Bold Italic" : "Bold";
+    return s.italic ? "Italic" : "Regular";
+}
+
+// The stand-in `family` if fontconfig has its faces. The system's font list
+// already holds them, so they only need to be found; the missing faces are
+// named once, in one line on standard error. Without the first (the upright
+// face) the stand-in counts as missing.
+StandIn Installed(const char* face, const char* family, Faces faces, std::initializer_list<Style> styles,
                   int stretch = QFont::AnyStretch) {
+    const int width = stretch == QFont::AnyStretch ? QFont::Unstretched : stretch;
     bool upright = true;
-    for (const FaceFile& f : files) {
-        if (QFile::exists(QString::fromUtf8(f.path))) continue;
-        std::fprintf(stderr, "vojtik-rournik: %s (package %s) is missing; %s texts use the nearest face\n", f.path,
-                     f.package, face);
-        if (&f == files.begin()) upright = false;
+    std::string missing;
+    for (const Style& s : styles) {
+        if (!FaceFile(faces.family, s.bold, s.italic, width).isEmpty()) continue;
+        missing += (missing.empty() ? "" : ", ") + StyleName(s);
+        if (&s == styles.begin()) upright = false;
+    }
+    if (!missing.empty()) {
+        std::fprintf(stderr, "vojtik-rournik: %s %s (package %s) is missing; %s texts use the nearest face\n",
+                     faces.family, missing.c_str(), faces.package, face);
     }
     return upright ? StandIn{QString::fromUtf8(family), stretch} : StandIn{};
 }
+
+// DejaVu Sans in its condensed width, which fonts-dejavu-extra adds.
+constexpr Faces kDejaVuCondensed{"DejaVu Sans Condensed", "fonts-dejavu-extra"};
+// Liberation 2: in fonts-liberation from Debian 13 on; Debian 12's
+// fonts-liberation holds the older 1.07 faces.
+constexpr const char* kLiberation = "fonts-liberation, on Debian 12 fonts-liberation2";
 
 // Tahoma's bold: DejaVu Sans Condensed, as heavy as Tahoma's bold and as
 // wide, so that bold captions break into lines where they were designed to.
 // (Wine's Tahoma bold is no heavier than its regular face.)
 const StandIn& TahomaBold() {
     static const StandIn bold =
-        Installed("Tahoma", "DejaVu Sans",
-                  {{"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf", "fonts-dejavu-extra"},
-                   {"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-BoldOblique.ttf", "fonts-dejavu-extra"}},
-                  QFont::SemiCondensed);
+        Installed("Tahoma", "DejaVu Sans", kDejaVuCondensed, {{true, false}, {true, true}}, QFont::SemiCondensed);
     return bold;
 }
 
-// Tahoma's regular: Wine's metric clone where it is installed (only
-// recommended); it lies outside the font path, so it is loaded by file.
-// Otherwise DejaVu Sans Condensed, as for bold.
+// Tahoma's regular: a Tahoma that fontconfig knows, or Wine's metric clone
+// where it is installed (only recommended): Wine keeps it among its own data,
+// outside the font path, so it is loaded from there. Otherwise DejaVu Sans
+// Condensed, as for bold.
 const StandIn& TahomaRegular() {
     static const StandIn regular = [] {
-        WaitForFontconfig();
-        const QString wine = QStringLiteral("/usr/share/wine/fonts/tahoma.ttf");
-        const int id = QFile::exists(wine) ? QFontDatabase::addApplicationFont(wine) : -1;
+        if (!FaceFile("Tahoma", false, false).isEmpty()) return StandIn{QStringLiteral("Tahoma")};
+        const QString wine =
+            QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("wine/fonts/tahoma.ttf"));
+        const int id = wine.isEmpty() ? -1 : QFontDatabase::addApplicationFont(wine);
         const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
         if (!families.isEmpty()) return StandIn{families.front()};
-        return Installed("Tahoma", "DejaVu Sans",
-                         {{"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf", "fonts-dejavu-extra"},
-                          {"/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Oblique.ttf", "fonts-dejavu-extra"}},
+        return Installed("Tahoma", "DejaVu Sans", kDejaVuCondensed, {{false, false}, {false, true}},
                          QFont::SemiCondensed);
     }();
     return regular;
@@ -87,20 +109,17 @@ const StandIn& TahomaRegular() {
 const StandIn& StandInFor(const Font& font) {
     if (font.face == "Arial") {
         static const StandIn arial =
-            Installed("Arial", "Liberation Sans",
-                      {{"/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf", "fonts-liberation2"}});
+            Installed("Arial", "Liberation Sans", {"Liberation Sans", kLiberation}, {{false, false}});
         return arial;
     }
     if (font.face == "Courier New") {
         static const StandIn courier =
-            Installed("Courier New", "Liberation Mono",
-                      {{"/usr/share/fonts/truetype/liberation2/LiberationMono-Bold.ttf", "fonts-liberation2"}});
+            Installed("Courier New", "Liberation Mono", {"Liberation Mono", kLiberation}, {{true, false}});
         return courier;
     }
     if (font.face == "Century Gothic") {
         static const StandIn gothic =
-            Installed("Century Gothic", "TeX Gyre Adventor",
-                      {{"/usr/share/texmf/fonts/opentype/public/tex-gyre/texgyreadventor-bold.otf", "fonts-texgyre"}});
+            Installed("Century Gothic", "TeX Gyre Adventor", {"TeX Gyre Adventor", "fonts-texgyre"}, {{true, false}});
         return gothic;
     }
     return font.bold ? TahomaBold() : TahomaRegular();
@@ -110,6 +129,43 @@ const StandIn& StandInFor(const Font& font) {
 
 void StartFontconfig() {
     if (!fontconfigStart.joinable()) fontconfigStart = std::thread([] { FcInit(); });
+}
+
+QString FaceFile(const char* family, bool bold, bool italic, int stretch) {
+    WaitForFontconfig();
+    FcPattern* asked = FcPatternCreate();
+    FcPatternAddString(asked, FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    FcPatternAddInteger(asked, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(asked, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcPatternAddInteger(asked, FC_WIDTH, stretch);
+    FcConfigSubstitute(nullptr, asked, FcMatchPattern);
+    FcDefaultSubstitute(asked);
+    FcResult result = FcResultNoMatch;
+    FcPattern* found = FcFontMatch(nullptr, asked, &result);
+    FcPatternDestroy(asked);
+    if (found == nullptr) return {};
+
+    // Fontconfig always gives something: another family in its place, or
+    // another face of the family when the one asked for is not installed.
+    bool family_found = false;
+    FcChar8* name = nullptr;
+    for (int i = 0; FcPatternGetString(found, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+        family_found = family_found || FcStrCmpIgnoreCase(name, reinterpret_cast<const FcChar8*>(family)) == 0;
+    }
+    int weight = 0;
+    int slant = 0;
+    int width = stretch;
+    FcPatternGetInteger(found, FC_WEIGHT, 0, &weight);
+    FcPatternGetInteger(found, FC_SLANT, 0, &slant);
+    FcPatternGetInteger(found, FC_WIDTH, 0, &width);
+    FcChar8* file = nullptr;
+    QString path;
+    if (family_found && (weight >= FC_WEIGHT_DEMIBOLD) == bold && (slant != FC_SLANT_ROMAN) == italic &&
+        width == stretch && FcPatternGetString(found, FC_FILE, 0, &file) == FcResultMatch) {
+        path = QFile::decodeName(reinterpret_cast<const char*>(file));
+    }
+    FcPatternDestroy(found);
+    return path;
 }
 
 void LoadGameFonts() {

@@ -29,6 +29,12 @@ void LoadGameFonts();
 // asks for the designed face, and the system gives the nearest it has.
 QFont GameFont(const Font& font);
 
+// The file of the installed face of `family` in that weight, slant and width
+// (QFont's stretch, which is fontconfig's width), as fontconfig finds it by
+// family; empty where fontconfig would give another family, or another face
+// of the family, in its place.
+QString FaceFile(const char* family, bool bold, bool italic, int stretch = QFont::Unstretched);
+
 // round(points * 96 / 72)
 int PixelSize(double points);
 

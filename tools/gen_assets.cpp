@@ -22,6 +22,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "qt/fonts.h"
+
 namespace {
 
 const QColor kBack(0x63, 0x46, 0x1f);
@@ -572,23 +574,27 @@ void Pictures() {
               [](const QImage& img, const QString& suffix) { Save(img, "image1" + suffix + ".jpg", "JPEG", 90); });
 }
 
-// The faces of the texts in the pictures, read from Debian's font packages
-// (the family names above name them).
+// The faces of the texts in the pictures, found by family through fontconfig
+// and read from their files (the family names above name them).
 const struct {
-    const char* file;
+    const char* family;
+    bool bold;
+    bool italic;
     const char* package;
 } kFaces[] = {
-    {"/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf", "fonts-liberation2"},
-    {"/usr/share/fonts/truetype/liberation2/LiberationSans-BoldItalic.ttf", "fonts-liberation2"},
-    {"/usr/share/fonts/truetype/liberation2/LiberationSans-Italic.ttf", "fonts-liberation2"},
-    {"/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf", "fonts-liberation2"},
-    {"/usr/share/texmf/fonts/opentype/public/tex-gyre/texgyreadventor-bold.otf", "fonts-texgyre"},
+    {"Liberation Sans", true, false, "fonts-liberation, on Debian 12 fonts-liberation2"},
+    {"Liberation Sans", true, true, "fonts-liberation, on Debian 12 fonts-liberation2"},
+    {"Liberation Sans", false, true, "fonts-liberation, on Debian 12 fonts-liberation2"},
+    {"Liberation Sans", false, false, "fonts-liberation, on Debian 12 fonts-liberation2"},
+    {"TeX Gyre Adventor", true, false, "fonts-texgyre"},
 };
 
 void LoadFonts() {
     for (const auto& face : kFaces) {
-        if (QFontDatabase::addApplicationFont(QString::fromUtf8(face.file)) < 0) {
-            std::fprintf(stderr, "gen-assets: cannot read %s (Debian package %s)\n", face.file, face.package);
+        const QString file = vr::qt::FaceFile(face.family, face.bold, face.italic);
+        if (file.isEmpty() || QFontDatabase::addApplicationFont(file) < 0) {
+            std::fprintf(stderr, "gen-assets: cannot find or read %s%s%s (Debian package %s)\n", face.family,
+                         face.bold ? " Bold" : "", face.italic ? " Italic" : "", face.package);
             std::exit(1);
         }
     }

@@ -103,6 +103,16 @@ TEST(Assets, EveryFaceDrawsCzechLetters) {
     }
 }
 
+// Fontconfig always answers with some face: one of another family, or of another width or weight, is no find.
+TEST(Assets, FacesAreFoundByFamilyWhereverTheyLie) {
+    EXPECT_TRUE(FaceFile("Liberation Sans", false, false).endsWith("LiberationSans-Regular.ttf"));
+    EXPECT_TRUE(FaceFile("DejaVu Sans Condensed", true, true, QFont::SemiCondensed).endsWith(".ttf"));
+    EXPECT_TRUE(FaceFile("TeX Gyre Adventor", true, false).endsWith("texgyreadventor-bold.otf"));
+    EXPECT_EQ(FaceFile("Vojtik Sans", false, false), "");
+    EXPECT_EQ(FaceFile("Liberation Mono", false, false, QFont::Condensed), "");
+    EXPECT_EQ(FaceFile("TeX Gyre Adventor", true, false, QFont::SemiCondensed), "");
+}
+
 // The mean width of the strokes of a caption as drawn: its ink over the runs of dark pixels along the rows, so
 // mostly the width of the upright stems.
 double StrokeWidth(const Font& font, const QString& caption) {

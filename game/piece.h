@@ -3,13 +3,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 
 #include "game/types.h"
 
 namespace vr {
 
 // Entry sides, named by the way the water moves as it enters the cell.
-enum Side : int {
+enum Side : std::uint8_t {
     kFromBelow = 1,  // moving up
     kFromAbove = 2,  // moving down
     kFromLeft = 3,   // moving right

@@ -49,8 +49,12 @@ mouse.")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.zabavklub.cz/")
 # The libraries come from the program itself; the faces from the font packages.
+# Liberation 2 is in fonts-liberation from Debian 13 on (fonts-liberation2 is
+# only a transitional package there); Debian 12's fonts-liberation holds the
+# older 1.07 faces, which have the same widths but draw other pixels, and
+# Liberation 2 comes in fonts-liberation2 there.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-extra, fonts-liberation2, fonts-texgyre")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-extra, fonts-liberation (>= 1:2) | fonts-liberation2, fonts-texgyre")
 # The Wayland platform, the browser for the banner, and Wine's Tahoma clone.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, xdg-utils, fonts-wine")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

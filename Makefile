@@ -2,15 +2,23 @@
 #   make run    installs what is missing, builds and starts the game
 #   make test   installs what is missing, builds and runs the whole suite
 BUILD ?= build
+# The game as a packager builds it (make package, make install): no tests,
+# and no warning taken as an error, so that a warning that a newer compiler
+# adds cannot stop a packager.
+RELEASE_BUILD ?= $(BUILD)-release
 CMAKE_FLAGS ?=
+# Ninja runs as many jobs as the machine has cores; so do the tests.
+JOBS ?= $(shell nproc)
 
-.PHONY: all deps test-deps configure build run test test-asan fuzz-build fuzz-smoke fuzz bench package reproducible install screenshots pictures clean
+.PHONY: all deps package-deps test-deps configure build release run test test-asan fuzz-build fuzz-smoke fuzz bench package reproducible install screenshots pictures clean
 
 all: build
 
-# What building and running the game needs; the tests need more.
+# What building and running the game needs; packing it and the tests need more.
 deps:
 	@scripts/install-deps
+package-deps:
+	@scripts/install-deps package
 test-deps:
 	@scripts/install-deps test
 
@@ -28,7 +36,7 @@ build: test-deps
 	@cmake --build $(BUILD)
 
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j2
+	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 	@$(MAKE) --no-print-directory test-asan
 	@$(MAKE) --no-print-directory fuzz-smoke
 
@@ -40,7 +48,7 @@ test-asan: test-deps
 	@cd $(BUILD)-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		ctest --output-on-failure -j2 -LE 'realwindow|style|package'
+		ctest --output-on-failure -j$(JOBS) -LE 'realwindow|style|package'
 
 # The game played by clang's libFuzzer, on the same sanitizers: twenty seconds
 # and the corpus in `make test`; FUZZ_SECONDS (600) from the corpus in
@@ -84,10 +92,17 @@ pictures: test-deps configure
 	@cmake --build $(BUILD) --target gen-assets
 	@./$(BUILD)/gen-assets assets/pictures
 
-# The Debian package, made as Debian makes its own: every time in it is the
-# last commit's, and whatever the umask, all can read what it installs.
-package: build
-	@cd $(BUILD) && umask 022 && \
+# The game alone, its manual page and changelog, as the package and the
+# installation need them.
+release:
+	@cmake -S . -B $(RELEASE_BUILD) -G Ninja -DVR_WERROR=OFF -DBUILD_TESTING=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(RELEASE_BUILD)
+
+# The Debian package (in $(RELEASE_BUILD)), made as Debian makes its own:
+# every time in it is the last commit's, and whatever the umask, all can read
+# what it installs.
+package: package-deps release
+	@cd $(RELEASE_BUILD) && umask 022 && \
 		SOURCE_DATE_EPOCH=$${SOURCE_DATE_EPOCH:-$$(git log -1 --format=%ct 2>/dev/null || date +%s)} cpack -G DEB
 
 # Builds the package twice from the last commit, in two folders at two
@@ -98,8 +113,8 @@ reproducible: test-deps
 # PREFIX=/usr/local by default; DESTDIR is honoured. The game goes to
 # $(PREFIX)/games, stripped.
 PREFIX ?= /usr/local
-install: build
-	@cmake --install $(BUILD) --prefix $(PREFIX) --strip
+install: deps release
+	@cmake --install $(RELEASE_BUILD) --prefix $(PREFIX) --strip
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(RELEASE_BUILD)

@@ -1,5 +1,6 @@
 // The water: one cell per tick from the inlet along the laid pipes, the valves it fills and where it spills; and
 // what a spill, the last life and a smaller board after a larger one leave on screen.
+#include <algorithm>
 #include <sstream>
 
 #include "bot.h"
@@ -33,8 +34,13 @@ TEST(WaterFlow, TheWorkedExampleTickByTick) {
     EXPECT_EQ(Flow(g), "34");
     g.driver.advanceTo(24999);
     EXPECT_EQ(g.cellPicture(3, 4), "trubka(1)");
+    g.model.takeChanges();
     RunTo(g, 2);
     EXPECT_EQ(g.cellPicture(3, 4), "voda(1)");
+    const auto changes = g.model.takeChanges();  // the front end is told to draw the cell anew
+    EXPECT_TRUE(std::any_of(changes.begin(), changes.end(), [&](const WidgetModel::Change& c) {
+        return c.w == g.main->state().cells(3, 4) && (c.bits & kDirtyPicture) != 0;
+    }));
     EXPECT_EQ(Flow(g), "33");
     EXPECT_EQ(g.main->state().valvesFilled, 0);
     // The level's last valve: level 2 is dealt within the same tick, and the empty cell (3, 2) beyond it is never

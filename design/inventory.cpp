@@ -4,6 +4,7 @@
 
 #include "design/bars.h"
 #include "design/fixed_texts.h"
+#include "design/rules.h"
 
 namespace vr {
 
@@ -215,7 +216,7 @@ void BuildWindow(WidgetModel& m) {
     d.image("ZKbaner", -1, win, 8250, 6975, 3525, 1050, "ZKbaner", true, true);
     d.bars(win, WindowBars());
 
-    d.timer("tok", false, 2000);
+    d.timer("tok", false, rules::kFlowMs);
     d.timer("countdowntimer", false, 1000);
     d.timer("texttimer", true, 100);
 }

@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "design/inventory.h"
+#include "design/spoken.h"
 #include "qt/accessible.h"
 #include "qt/fonts.h"
 #include "qt/views.h"
@@ -43,9 +44,6 @@ std::unique_ptr<Random> MakeRandom(std::optional<std::uint32_t> fixedSeed) {
 
 // Frames, buttons and text boxes lie above the labels and images of their container.
 bool Windowed(Kind k) { return k == Kind::Frame || k == Kind::Button || k == Kind::TextBox; }
-
-// A cell of the board: up to 900 of them, laid out in rows.
-bool IsCell(const Widget& x) { return x.kind == Kind::Image && x.name == "pole"; }
 
 // The window's own icon, in the three sizes it was designed in. Task bars
 // and window switchers show the installed icons (up to 256 pixels) of the
@@ -196,7 +194,7 @@ QWidget* GameWindow::ensureView(W w) {
 
 QWidget* GameWindow::create(W w) {
     const Widget& x = model_.at(w);
-    QWidget* parent = IsCell(x) ? stripFor(w) : ensureView(x.container);
+    QWidget* parent = IsBoardCell(x) ? stripFor(w) : ensureView(x.container);
     QWidget* v = nullptr;
     switch (x.kind) {
         case Kind::Frame: v = new FrameView(model_, w, parent); break;
@@ -215,7 +213,7 @@ QWidget* GameWindow::create(W w) {
     }
     watch(v, w);
     // Cells share one design order; they lie side by side in their strip.
-    if (!IsCell(x)) stack(w, v);
+    if (!IsBoardCell(x)) stack(w, v);
     return v;
 }
 
@@ -236,7 +234,7 @@ QWidget* GameWindow::stripFor(W cell) {
 void GameWindow::place(W w, QWidget* v) {
     const Widget& x = model_.at(w);
     const QRect r(x.left, x.top, x.width, x.height);
-    if (!IsCell(x)) {
+    if (!IsBoardCell(x)) {
         v->setGeometry(r);
         return;
     }
@@ -313,7 +311,7 @@ void GameWindow::apply(W w, std::uint32_t bits) {
     if (bits & (kDirtyCaption | kDirtyColor | kDirtyPicture | kDirtyBorder | kDirtyEnabled)) v->update();
     if (bits & kDirtyVisible) {
         v->setVisible(x.visible);
-        if (IsCell(x)) touchedStrips_.push_back(v->parentWidget());
+        if (IsBoardCell(x)) touchedStrips_.push_back(v->parentWidget());
     }
 }
 

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "design/fixed_texts.h"
+#include "design/spoken.h"
 #include "harness.h"
 
 namespace vr::test {
@@ -48,6 +49,37 @@ TEST(Window, TheDesignChangesOnlyOnPurpose) {
     std::uint64_t digest = 14695981039346656037u;  // FNV-1a
     for (unsigned char c : lines) digest = (digest ^ c) * 1099511628211u;
     EXPECT_EQ(digest, 1223868188647512414u) << lines;
+}
+
+// A screen reader's words: every kind of picture, a cell by its row and column on the board dealt now, the read-outs
+// with their words; the bars and the words beside the read-outs are not read at all.
+TEST(ScreenReader, SaysPicturesCellsAndReadOutsInWords) {
+    const std::pair<const char*, const char*> words[] = {
+        {"trubka(0)", "rovná trubka zleva doprava"},
+        {"trubka(7)", "dvojité koleno shora doprava a zleva dolů"},
+        {"voda(1)", "rovná trubka shora dolů, plná vody"},
+        {"voda(4)", "koleno zleva nahoru, plné vody"},
+        {"voda(6)", "křížení trubek zleva doprava a shora dolů, voda v obou trubkách"},
+        {"voda(10)", "křížení trubek zleva doprava a shora dolů, voda jen v trubce shora dolů"},
+        {"voda(11)", "dvojité koleno shora doprava a zleva dolů, voda jen v koleni shora doprava"},
+        {"voda(14)", "dvojité koleno shora doleva a zprava dolů, voda jen v koleni zprava dolů"},
+        {"ventil(1)", "ventil na rovné trubce shora dolů"},
+        {"ventilvoda(5)", "ventil na koleni zprava nahoru, plný vody"},
+        {"pzed(1)", "přívod vody, voda už teče"},
+        {"voda(15)", "voda(15)"}};
+    for (const auto& [picture, said] : words) EXPECT_EQ(PictureWords(picture), said);
+    Game g;
+    EXPECT_EQ(ShownBoardSide(g.model), 0);
+    Deal(g, 4, {{3, 3, 1}, {5, 5, 0}}, {1, 1, 1, 1});
+    EXPECT_EQ(ShownBoardSide(g.model), 6);
+    EXPECT_EQ(SpokenName(g.model, g.id("pole", 32)), "řádek 6, sloupec 3: přívod vody");
+    EXPECT_EQ(SpokenName(g.model, g.id("pole", 35)), "řádek 6, sloupec 6: prázdné");
+    EXPECT_EQ(SpokenName(g.model, g.id("nabidka", 2)), "rovná trubka shora dolů");
+    EXPECT_EQ(SpokenName(g.model, g.id("lzivotu")) + " | " + SpokenName(g.model, g.id("levnum")),
+              "5 Životů | " + g.w("Label1").caption + " 4");
+    for (const char* hidden : {"Label1", "Label2", "tok"}) EXPECT_FALSE(Presented(g.model, g.id(hidden))) << hidden;
+    EXPECT_FALSE(Presented(g.model, g.id("lajny", 0)));
+    EXPECT_TRUE(Presented(g.model, g.id("levnum")) && IsBoardCell(g.w("pole", 0)) && !IsBoardCell(g.w("nabidka", 1)));
 }
 
 // A widget or member the window lacks stops the program.

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "tests/qt/window_fixture.h"
 #include "qt/pictures.h"
+#include "tests/qt/window_fixture.h"
 
 namespace vr::qt::test {
 namespace {

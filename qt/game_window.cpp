@@ -77,6 +77,14 @@ void PrepareApplication() {
     InstallAccessibility();
 }
 
+std::unique_ptr<QApplication> StartApplication(char* program) {
+    static int argc = 1;
+    static char* argv[] = {program, nullptr};
+    auto app = std::make_unique<QApplication>(argc, argv);
+    PrepareApplication();
+    return app;
+}
+
 GameWindow::GameWindow(std::optional<std::uint32_t> fixedSeed) : GameWindow(MakeRandom(fixedSeed)) {}
 
 GameWindow::GameWindow(std::unique_ptr<Random> chance)

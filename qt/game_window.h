@@ -3,6 +3,7 @@
 // After every click and every tick only what the game changed is redrawn.
 #pragma once
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QTimer>
@@ -28,6 +29,12 @@ namespace vr::qt {
 // Sets up what the whole program shares: the built-in pictures and faces and
 // one widget style, so the game looks the same on every desktop.
 void PrepareApplication();
+
+// The application object of every program that opens the game's window (the
+// game, its tests, its tools and benchmarks), prepared as above. Qt's own
+// command-line switches are not the game's: it is given the program's name
+// alone.
+std::unique_ptr<QApplication> StartApplication(char* program);
 
 class GameWindow : public QWidget {
 public:

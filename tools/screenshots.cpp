@@ -121,7 +121,7 @@ std::vector<double> OneValveAtLevel9() {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    const auto app = vr::qt::StartApplication(argv[0]);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     for (int i = 2; i < argc; ++i) gOnly << QString::fromLocal8Bit(argv[i]);
     QDir().mkpath(dir);

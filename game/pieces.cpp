@@ -24,13 +24,9 @@ Piece FromCatalogue(Byte id) {
         for (int in : {kBottom, kTop, kLeft, kRight}) {
             if ((c.openings & in) == 0) continue;
             const int out = c.openings & ~in;
-            p.setStep(EntrySide(in),
-                      out == kRight  ? 1
-                      : out == kLeft ? -1
-                                     : 0,
-                      out == kBottom ? 1
-                      : out == kTop  ? -1
-                                     : 0);
+            const auto col = static_cast<Integer>(out == kRight ? 1 : out == kLeft ? -1 : 0);
+            const auto row = static_cast<Integer>(out == kBottom ? 1 : out == kTop ? -1 : 0);
+            p.setStep(EntrySide(in), col, row);
         }
     }
     p.id = id;

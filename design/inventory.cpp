@@ -1,6 +1,7 @@
 #include "design/inventory.h"
 
 #include <string>
+#include <utility>
 
 #include "design/bars.h"
 #include "design/fixed_texts.h"
@@ -62,10 +63,10 @@ public:
         return add(std::move(w), l, t, wd, h);
     }
 
-    W label(const char* name, int index, W in, int l, int t, int wd, int h, const char* caption, std::uint32_t fore,
+    W label(const char* name, int index, W in, int l, int t, int wd, int h, std::string caption, std::uint32_t fore,
             Font font, Align align, std::uint32_t back = kWindowBack, Flags f = {}) {
         Widget w = Of(Kind::Label, name, index, in);
-        w.caption = caption;
+        w.caption = std::move(caption);
         w.foreColor = fore;
         w.backColor = back;
         w.font = std::move(font);
@@ -210,12 +211,14 @@ void BuildWindow(WidgetModel& m) {
     templates("pzed", 2, 960, 840);
 
     // The side panel and the board.
-    d.label("countdown", -1, win, 8280, 3840, 3495, 1920, "20", Hex(0x00c000),
-            {.face = "Courier New", .points = 110.25, .bold = true}, Align::Center, kWindowBack, {.visible = false});
+    d.label("countdown", -1, win, 8280, 3840, 3495, 1920, std::to_string(rules::CountdownSeconds(1)),
+            rules::kCountdownGreen, {.face = "Courier New", .points = 110.25, .bold = true}, Align::Center, kWindowBack,
+            {.visible = false});
     d.label("levnum", -1, win, 9240, 3840, 2415, 1455, "0", kReadout, {.face = "Tahoma", .points = 72}, Align::Center);
     d.label("Label1", -1, win, 8400, 4200, 1695, 375, "Level:", kReadout,
             {.face = "Tahoma", .points = 14.25, .bold = true, .italic = true}, Align::Left);
-    d.label("lzivotu", -1, win, 8280, 4800, 975, 1335, "5", kReadout, {.face = "Tahoma", .points = 48}, Align::Center);
+    d.label("lzivotu", -1, win, 8280, 4800, 975, 1335, std::to_string(rules::kStartingLives), kReadout,
+            {.face = "Tahoma", .points = 48}, Align::Center);
     d.label("Label2", -1, win, 9120, 5400, 1095, 375, "Životů", kReadout,
             {.face = "Tahoma", .points = 14.25, .bold = true, .italic = true}, Align::Left);
     d.label("text", -1, win, 225, 8250, 11550, 525, "", Hex(0x000080),

@@ -128,8 +128,8 @@ TEST(WaterFlow, FollowsEachPipelineStepByStep) {
     }
 }
 
-// Each spill deals level 1 again from scratch, the lives in words; the last ends the game under the menu, the board
-// left as the water left it, until a new game brings every life back.
+// Each spill deals level 1 again from scratch (no slot selected), the lives in words; the last ends the game under the
+// menu, the board left as the water left it, until a new game brings every life back.
 TEST(Spill, EachLostLifeDealsTheLevelAgainAndTheLastEndsTheGame) {
     Game g;
     NewScriptedGame(g);
@@ -138,7 +138,8 @@ TEST(Spill, EachLostLifeDealsTheLevelAgainAndTheLastEndsTheGame) {
     for (const auto& [x, y, lives] :
          {std::tuple{2, 2, "4 Životy"}, {4, 2, "3 Životy"}, {2, 4, "2 Životy"}, {4, 4, "1 Život"}}) {
         ScriptDeal(g, 5, {{x, y, 2}}, {3, 3, 3, 3});
-        Play(g, x == 2 && y == 2 ? "+1" : "+25000", "", kLevel1, "level 1, " + std::string(lives) + ", count 20");
+        Play(g, x == 2 && y == 2 ? "nabidka(1) +1" : "nabidka(1) +25000", "", kLevel1,
+             "level 1, " + std::string(lives) + ", count 20");
         g.main->LayPiece(1, 1, 0);  // a piece that the next deal clears away
         Play(g, "", "", "pole*22 nabidka*4 menu");
         EXPECT_EQ(g.cellPicture(valve.first, valve.second) + g.cellPicture(x, y), "ventil(2)");

@@ -410,7 +410,10 @@ bool Within(const WidgetModel& m, W w, W container) {
 
 }  // namespace
 
-void InstallAccessibility() { QAccessible::installFactory(Factory); }
+void InstallAccessibility() {
+    QAccessible::installFactory(Factory);
+    GameWindow::announce = AnnounceChanges;
+}
 
 void AnnounceChanges(GameWindow& win, const std::vector<WidgetModel::Change>& changes) {
     const WidgetModel& m = win.model();

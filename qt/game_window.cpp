@@ -9,22 +9,14 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyleFactory>
 
 #include <algorithm>
 #include <tuple>
 
 #include "design/inventory.h"
 #include "design/spoken.h"
-#include "qt/accessible.h"
 #include "qt/fonts.h"
 #include "qt/views.h"
-
-// The resources live in a static library: they are linked in only when named.
-static void InitGameResources() {
-    Q_INIT_RESOURCE(first_frame);
-    Q_INIT_RESOURCE(game_assets);
-}
 
 namespace vr::qt {
 
@@ -64,26 +56,6 @@ QIcon GameIcon() {
 }
 
 }  // namespace
-
-void PrepareApplication() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    InitGameResources();
-    // The desktop entry the window belongs to: its name and icon in the
-    // desktop's task bar and window switcher, on Wayland too.
-    QGuiApplication::setDesktopFileName(QStringLiteral(VR_APP_ID));
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
-    InstallAccessibility();
-}
-
-std::unique_ptr<QApplication> StartApplication(char* program) {
-    static int argc = 1;
-    static char* argv[] = {program, nullptr};
-    auto app = std::make_unique<QApplication>(argc, argv);
-    PrepareApplication();
-    return app;
-}
 
 GameWindow::GameWindow(std::optional<std::uint32_t> fixedSeed) : GameWindow(MakeRandom(fixedSeed)) {}
 
@@ -180,7 +152,7 @@ void GameWindow::applyChanges() {
             apply(w, kDirtyAll);
         }
     }
-    if (QAccessible::isActive()) AnnounceChanges(*this, changes);
+    if (announce && QAccessible::isActive()) announce(*this, changes);
 }
 
 bool GameWindow::waits(W w) const {

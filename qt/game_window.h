@@ -63,6 +63,9 @@ public:
     bool click(W w);
     // Mirrors what the game changed since the last call.
     void applyChanges();
+    // Told of each batch of changes once it shows, while Qt's accessibility
+    // is active (set by InstallAccessibility, qt/accessible.h).
+    static inline void (*announce)(GameWindow&, const std::vector<WidgetModel::Change>&) = nullptr;
     // The game's clock stands still: its timers tick only through
     // driver().tick(), for tools and benchmarks that draw chosen moments.
     void holdClock();

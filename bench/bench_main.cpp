@@ -56,10 +56,7 @@ int main(int argc, char** argv) {
 
     // The window is drawn into memory: the same painting, no screen.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QApplication app(qtArgc, qtArgv);
-    vr::qt::PrepareApplication();
+    const auto app = vr::qt::StartApplication(argv[0]);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

@@ -34,11 +34,11 @@ struct Loaded {
 // Dealing a level once its cells exist, changes drained as a front end would.
 void ModelDealLevel(benchmark::State& state, Samples& s, int level) {
     Loaded g;
-    g.main->EnterLevel(static_cast<Byte>(level), 5);
+    g.main->EnterLevel(static_cast<Byte>(level), rules::kStartingLives);
     g.model.takeChanges();
     for (auto _ : state) {
         s.start();
-        g.main->EnterLevel(static_cast<Byte>(level), 5);
+        g.main->EnterLevel(static_cast<Byte>(level), rules::kStartingLives);
         benchmark::DoNotOptimize(g.model.takeChanges());
         s.stop(state);
     }

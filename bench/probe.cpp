@@ -63,10 +63,7 @@ void WatchTicker(vr::qt::GameWindow& window, int cycles) {
 int main(int argc, char** argv) {
     const vr::bench::ProbeArgs args = vr::bench::ReadArgs(argc, argv, {"startup", "idle", "ticker"});
     vr::qt::StartFontconfig();
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QApplication app(qtArgc, qtArgv);
-    vr::qt::PrepareApplication();
+    const auto app = vr::qt::StartApplication(argv[0]);
     vr::qt::GameWindow window;
     if (args.mode == "ticker") {
         WatchTicker(window, static_cast<int>(args.value));

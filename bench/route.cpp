@@ -6,45 +6,24 @@ namespace vr::bench {
 
 namespace {
 
-enum Opening { kBottom, kTop, kLeft, kRight };
-
-// The single-channel piece open on both given sides.
-int PieceJoining(Opening a, Opening b) {
-    auto is = [&](Opening p, Opening q) { return (a == p && b == q) || (a == q && b == p); };
-    if (is(kLeft, kRight)) return 0;
-    if (is(kTop, kBottom)) return 1;
-    if (is(kLeft, kBottom)) return 2;
-    if (is(kRight, kBottom)) return 3;
-    if (is(kLeft, kTop)) return 4;
-    return 5;  // right and top
-}
-
 struct Cell {
     int x, y;
 };
 
 // The side of `from` through which the water leaves towards `to`.
-Opening Towards(Cell from, Cell to) {
+int Towards(Cell from, Cell to) {
     if (to.x > from.x) return kRight;
     if (to.x < from.x) return kLeft;
     return to.y < from.y ? kTop : kBottom;
 }
 
-Opening Opposite(Opening o) {
-    switch (o) {
-        case kBottom: return kTop;
-        case kTop: return kBottom;
-        case kLeft: return kRight;
-        case kRight: return kLeft;
-    }
-    return kTop;
-}
+int Opposite(int o) { return o == kTop ? kBottom : o == kBottom ? kTop : o == kLeft ? kRight : kLeft; }
 
 // From the cell above the inlet to the right edge, then every row above it
 // end to end, turning at the edges, up and out of the top row.
 std::vector<Cell> Snake(int n) {
     std::vector<Cell> path;
-    const int m = (n + 1) / 2;
+    const int m = rules::InletColumn(n);
     for (int x = m; x <= n; ++x) path.push_back({x, n - 1});
     bool rightwards = false;
     for (int y = n - 2; y >= 1; --y, rightwards = !rightwards) {
@@ -56,13 +35,13 @@ std::vector<Cell> Snake(int n) {
 }  // namespace
 
 int DealWithPipeline(Main& game, EventDriver& driver, int level) {
-    game.EnterLevel(static_cast<Byte>(level), 5);
+    game.EnterLevel(static_cast<Byte>(level), rules::kStartingLives);
     const std::vector<Cell> path = Snake(game.state().boardSize);
     for (std::size_t i = 0; i < path.size(); ++i) {
         const Cell c = path[i];
         const Cell before = i == 0 ? Cell{c.x, c.y + 1} : path[i - 1];
         const Cell after = i + 1 == path.size() ? Cell{c.x, c.y - 1} : path[i + 1];
-        const int id = PieceJoining(Opposite(Towards(before, c)), Towards(c, after));
+        const int id = PieceJoining(Opposite(Towards(before, c)) | Towards(c, after));
         game.LayPiece(c.x, c.y, id);
     }
     while (driver.tick(game.widgets().countdowntimer)) {

@@ -88,7 +88,7 @@ std::unique_ptr<qt::GameWindow> OpenGame() {
 }
 
 void Deal(qt::GameWindow& win, int level) {
-    win.game().EnterLevel(static_cast<Byte>(level), 5);
+    win.game().EnterLevel(static_cast<Byte>(level), rules::kStartingLives);
     win.applyChanges();
     Draw();
 }

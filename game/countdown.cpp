@@ -1,5 +1,6 @@
 #include <string>
 
+#include "design/rules.h"
 #include "game/main_form.h"
 
 namespace vr {
@@ -9,13 +10,15 @@ void Main::countdowntimer_Timer() {
     const int v = std::stoi(m_.caption(w_.countdown));
     if (v == 0) {
         m_.show(w_.countdown, false);
-        m_.setTextColor(w_.countdown, RGB(0, 192, 0));
+        m_.setTextColor(w_.countdown, rules::kCountdownGreen);
         m_.enable(w_.countdowntimer, false);
         m_.enable(w_.tok, true);
         return;
     }
     m_.setCaption(w_.countdown, std::to_string(v - 1));
-    if (std::stoi(m_.caption(w_.countdown)) < 6) m_.setTextColor(w_.countdown, RGB(255, 0, 0));
+    if (std::stoi(m_.caption(w_.countdown)) <= rules::kCountdownRedFrom) {
+        m_.setTextColor(w_.countdown, rules::kCountdownRed);
+    }
 }
 
 }  // namespace vr

@@ -30,10 +30,10 @@ FormWidgets::FormWidgets(const WidgetModel& m)
       nadpis5(m.id("nadpis", 5)) {
     nabidka[0] = kNoWidget;
     for (int i = 1; i <= 4; ++i) nabidka[i] = m.id("nabidka", i);
-    for (int i = 0; i < 9; ++i) trubka[i] = m.id("trubka", i);
+    for (int i = 0; i < kPieceCount; ++i) trubka[i] = m.id("trubka", i);
     for (int i = 0; i < 15; ++i) voda[i] = m.id("voda", i);
-    for (int i = 0; i < 6; ++i) ventil[i] = m.id("ventil", i);
-    for (int i = 0; i < 6; ++i) ventilvoda[i] = m.id("ventilvoda", i);
+    for (int i = 0; i < kValveShapes; ++i) ventil[i] = m.id("ventil", i);
+    for (int i = 0; i < kValveShapes; ++i) ventilvoda[i] = m.id("ventilvoda", i);
     for (int i = 0; i < 2; ++i) pzed[i] = m.id("pzed", i);
 }
 

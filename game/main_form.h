@@ -12,6 +12,8 @@
 #include <memory>
 #include <vector>
 
+#include "design/pieces.h"
+#include "design/rules.h"
 #include "game/grid.h"
 #include "game/piece.h"
 #include "game/random.h"
@@ -28,8 +30,8 @@ struct GameState {
     Integer boardSize = 0;
     Grid<Piece> board;
     Grid<W> cells;  // the `pole` member that shows each cell
-    std::array<Piece, 6> valvePieces{};
-    std::array<Piece, 9> pipePieces{};
+    std::array<Piece, kValveShapes> valvePieces{};
+    std::array<Piece, kPieceCount> pipePieces{};
     std::array<Piece, 5> offer{};  // slots 1..4
     Byte selectedSlot = 0;
     Byte flowX = 0, flowY = 0;
@@ -52,10 +54,10 @@ struct FormWidgets {
     W novahra, pokracovat, help, ukoncit, napok, inter1, inter2, interok;
     W nadpis5;
     std::array<W, 5> nabidka{};  // 1..4
-    std::array<W, 9> trubka{};
-    std::array<W, 15> voda{};
-    std::array<W, 6> ventil{};
-    std::array<W, 6> ventilvoda{};
+    std::array<W, kPieceCount> trubka{};
+    std::array<W, 15> voda{};  // full, then voda(9..14) the two-channel pieces half full
+    std::array<W, kValveShapes> ventil{};
+    std::array<W, kValveShapes> ventilvoda{};
     std::array<W, 2> pzed{};
 };
 
@@ -63,9 +65,6 @@ struct FormWidgets {
 // a laid piece), and a countdown that waits under the pause menu.
 inline constexpr const char* kHeld = "x";
 inline constexpr const char* kCountdownPaused = "r";
-
-// The inlet lies in the middle column of the bottom row.
-constexpr int InletColumn(int boardSize) { return (boardSize + 1) / 2; }
 
 class Main : private GameState {
 public:
@@ -100,6 +99,11 @@ private:
     void novahra_Click();
     void NewGame();  // what "Nová Hra" resets before level 1 is dealt
     void StartLevel();
+    void ShowLevelAndCountdown();
+    void LayEmptyBoard(int n);
+    void PlaceInlet(int n);
+    void PlaceValves(int n);
+    void DealOffer();
 
     // --- laying pieces: game/placement.cpp ---
     void nabidka_Click(Integer Index);
@@ -110,6 +114,8 @@ private:
     // --- the water: game/countdown.cpp, game/flow.cpp, game/outcome.cpp ---
     void countdowntimer_Timer();
     void tok_Timer();
+    bool StepOut(int& dx, int& dy);
+    void FillPassedCell(int dx, int dy);
     void Spill();
     void WinLevel();
 

@@ -1,3 +1,4 @@
+#include "design/rules.h"
 #include "game/main_form.h"
 
 namespace vr {
@@ -16,12 +17,12 @@ void Main::Spill() {
 
 void Main::WinLevel() {
     level = static_cast<Byte>(level + 1);
-    if (level % 10 == 0) {
+    if (rules::WinsALife(level)) {
         lives = static_cast<Byte>(lives + 1);
         m_.setTag(w_.countdowntimer, "");
         m_.enable(w_.tok, false);
-        ShowIntermezzo(static_cast<Byte>(level / 10));
-    } else if (level == 101) {
+        ShowIntermezzo(static_cast<Byte>(rules::ScreenAfter(level)));
+    } else if (level == rules::kLastLevel + 1) {
         m_.enable(w_.tok, false);
         ShowOutro();
     } else {

@@ -5,81 +5,16 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <string>
 #include <tuple>
 
-#include "design/ticker_table.h"
+#include "design/spoken.h"
 #include "qt/game_window.h"
 #include "qt/views.h"
 
 namespace vr::qt {
 
 namespace {
-
-// ---------------------------------------------------------------------------
-// Pictures in words.
-
-// The open sides of the nine pieces, by picture number.
-constexpr const char* kSides[9] = {"zleva doprava",
-                                   "shora dolů",
-                                   "zleva dolů",
-                                   "zprava dolů",
-                                   "zleva nahoru",
-                                   "zprava nahoru",
-                                   "zleva doprava a shora dolů",
-                                   "shora doprava a zleva dolů",
-                                   "shora doleva a zprava dolů"};
-
-std::string PieceWords(int i) {
-    const char* noun = i < 2 ? "rovná trubka" : i < 6 ? "koleno" : i == 6 ? "křížení trubek" : "dvojité koleno";
-    return std::string(noun) + " " + kSides[i];
-}
-
-// `voda(0)` to `voda(8)`: the pieces full of water; `voda(9)` to `voda(14)`:
-// the two-channel pieces (6, 7, 8) with one channel full.
-std::string WaterWords(int i) {
-    if (i < 9) {
-        const char* full = i < 2    ? "plná vody"
-                           : i < 6  ? "plné vody"
-                           : i == 6 ? "voda v obou trubkách"
-                                    : "voda v obou kolenech";
-        return PieceWords(i) + ", " + full;
-    }
-    static constexpr const char* kChannel[6] = {"zleva doprava", "shora dolů",   "shora doprava",
-                                                "zleva dolů",    "shora doleva", "zprava dolů"};
-    const int piece = 6 + (i - 9) / 2;
-    return PieceWords(piece) + (piece == 6 ? ", voda jen v trubce " : ", voda jen v koleni ") + kChannel[i - 9];
-}
-
-std::string ValveWords(int i, bool water) {
-    return std::string("ventil na ") + (i < 2 ? "rovné trubce " : "koleni ") + kSides[i] + (water ? ", plný vody" : "");
-}
-
-// What a picture of the board shows, by its asset name ("trubka(3)").
-std::string PictureWords(const std::string& asset) {
-    const auto open = asset.find('(');
-    if (open == std::string::npos) return asset;
-    const std::string name = asset.substr(0, open);
-    const int i = std::atoi(asset.c_str() + open + 1);
-    if (name == "trubka" && i >= 0 && i < 9) return PieceWords(i);
-    if (name == "voda" && i >= 0 && i < 15) return WaterWords(i);
-    if ((name == "ventil" || name == "ventilvoda") && i >= 0 && i < 6) return ValveWords(i, name == "ventilvoda");
-    if (name == "pzed" && i == 0) return "přívod vody";
-    if (name == "pzed" && i == 1) return "přívod vody, voda už teče";
-    return asset;
-}
-
-// The whole line the ticker types.
-const std::string& TickerLine() {
-    static const std::string line = [] {
-        std::string s;
-        for (const TickerStep& step : TickerSteps()) s += step.append;
-        return s;
-    }();
-    return line;
-}
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -90,31 +25,9 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 constexpr W kBoard = -2;  // the board table among the window's children
 const char* const kBoardAnchor = "vr-board-accessible";
 
-bool IsCell(const Widget& x) { return x.name == "pole"; }
-
-// Widgets a screen reader is not told about: timers, the decorative bars,
-// the invisible click targets over the credit line, the light copy of the
-// title, the template pictures, and the words beside the level and the
-// lives (each read-out says them).
-bool Presented(const WidgetModel& m, W w) {
-    const Widget& x = m.at(w);
-    if (x.kind == Kind::Timer || x.name == "lajny" || x.name == "dsel" || x.name == "pics") return false;
-    if (x.name == "Label1" || x.name == "Label2" || (x.name == "nadpis" && x.index == 2)) return false;
-    return x.container == kNoWidget || m.at(x.container).name != "pics";
-}
-// ... nor about text boxes never yet on screen: they have no view.
+// A screen reader is told about the widgets design/spoken.h presents, but
+// not about text boxes never yet on screen: they have no view.
 bool Told(GameWindow& win, W w) { return Presented(win.model(), w) && win.view(w) != nullptr; }
-
-// The side of the board dealt now: its cells are the first N x N members of
-// `pole`, all shown; the others are hidden.
-int BoardSide(const WidgetModel& m) {
-    const int members = m.memberCount("pole");
-    const auto shown = [&](int i) { return i < members && m.at(m.id("pole", i)).visible; };
-    for (int n = static_cast<int>(std::sqrt(members)); n > 0; --n) {
-        if (shown(n * n - 1) && !shown(n * n)) return n;
-    }
-    return 0;
-}
 
 // The children of the window (container kNoWidget) or of a panel, in
 // reading order: on the window the panels shown over the board, the board,
@@ -127,7 +40,7 @@ std::vector<W> Children(GameWindow& win, W container) {
     for (W w = 0; w < static_cast<W>(m.size()); ++w) {
         const Widget& x = m.at(w);
         if (x.container != container) continue;
-        if (IsCell(x)) {
+        if (IsBoardCell(x)) {
             board = true;
         } else if (Told(win, w)) {
             kids.push_back(w);
@@ -209,7 +122,7 @@ public:
             case Kind::Label:
                 return x.name == "nadpis" && x.index != 1 ? QAccessible::Heading : QAccessible::StaticText;
             case Kind::Image:
-                if (IsCell(x)) return QAccessible::Cell;
+                if (IsBoardCell(x)) return QAccessible::Cell;
                 if (x.name == "nabidka") return QAccessible::RadioButton;
                 return x.name == "ZKbaner" ? QAccessible::Link : QAccessible::Button;
             case Kind::Timer: break;
@@ -246,7 +159,7 @@ public:
 
     QAccessibleInterface* parent() const override {
         const Widget& x = at();
-        return Interface(win_, IsCell(x) ? kBoard : x.container);
+        return Interface(win_, IsBoardCell(x) ? kBoard : x.container);
     }
     int childCount() const override {
         return at().kind == Kind::Frame ? static_cast<int>(Children(win_, w_).size()) : 0;
@@ -287,18 +200,6 @@ private:
     std::string name() const {
         const WidgetModel& m = win_.model();
         const Widget& x = at();
-        if (IsCell(x)) {
-            const int n = std::max(1, BoardSide(m));
-            const std::string what = x.picture == kNoPicture ? "prázdné" : PictureWords(m.pictureName(x.picture));
-            return "řádek " + std::to_string(x.index / n + 1) + ", sloupec " + std::to_string(x.index % n + 1) + ": " +
-                   what;
-        }
-        if (x.name == "nabidka") return x.picture == kNoPicture ? "prázdné" : PictureWords(m.pictureName(x.picture));
-        if (x.name == "levnum") return m.caption(m.id("Label1")) + " " + x.caption;
-        if (x.name == "lzivotu") return x.caption + " " + m.caption(m.id("Label2"));
-        if (x.name == "menu") return "Menu";
-        if (x.name == "ZKbaner") return "Zabavklub";
-        if (x.name == "Image1") return "Obrázek autorů";
         if (x.name == "text") {
             if (x.caption == TickerLine()) lineTyped_ = true;
             return lineTyped_ ? TickerLine() : std::string();
@@ -311,17 +212,10 @@ private:
             }
             return {};
         }
-        return x.caption;
+        return SpokenName(m, w_);
     }
 
-    const char* description() const {
-        const Widget& x = at();
-        if (x.name == "nabidka") return "díl v nabídce";
-        if (x.name == "countdown") return "odpočet do puštění vody";
-        if (x.name == "ZKbaner") return "otevře časopis Zabavklub v prohlížeči";
-        if (x.name == "Image1") return "kliknutím se obrázek zavře";
-        return "";
-    }
+    const char* description() const { return SpokenDescription(at()); }
 
     W w_;
     mutable bool lineTyped_ = false;
@@ -357,7 +251,7 @@ public:
     QAccessibleInterface* table() const override { return Interface(win_, kBoard); }
 
 private:
-    int side() const { return std::max(1, BoardSide(win_.model())); }
+    int side() const { return std::max(1, ShownBoardSide(win_.model())); }
 };
 
 // A story or help text: the whole text, read-only.
@@ -423,7 +317,7 @@ public:
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         const W w = HandleOf(child);
-        if (w < 0 || !IsCell(win_.model().at(w))) return -1;
+        if (w < 0 || !IsBoardCell(win_.model().at(w))) return -1;
         const int i = win_.model().at(w).index;
         return i < childCount() ? i : -1;
     }
@@ -453,7 +347,7 @@ public:
     bool unselectColumn(int) override { return false; }
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
-    int side() const { return BoardSide(win_.model()); }
+    int side() const { return ShownBoardSide(win_.model()); }
     // Whether the board came on screen or went off it since the last call.
     bool shownChanged() {
         const bool shown = side() > 0;
@@ -490,7 +384,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
     // What a screen reader is not told about keeps Qt's plain interface.
     if (w == kNoWidget || !Presented(win->model(), w)) return nullptr;
     const Widget& x = win->model().at(w);
-    if (IsCell(x)) return new CellAccessible(*win, w, widget);
+    if (IsBoardCell(x)) return new CellAccessible(*win, w, widget);
     if (x.kind == Kind::TextBox) return new TextBoxAccessible(*win, w, widget);
     return new WidgetAccessible(*win, w, widget);
 }
@@ -516,7 +410,10 @@ bool Within(const WidgetModel& m, W w, W container) {
 
 }  // namespace
 
-void InstallAccessibility() { QAccessible::installFactory(Factory); }
+void InstallAccessibility() {
+    QAccessible::installFactory(Factory);
+    GameWindow::announce = AnnounceChanges;
+}
 
 void AnnounceChanges(GameWindow& win, const std::vector<WidgetModel::Change>& changes) {
     const WidgetModel& m = win.model();
@@ -554,7 +451,7 @@ void AnnounceChanges(GameWindow& win, const std::vector<WidgetModel::Change>& ch
             checked.checked = true;
             SendState(Interface(win, c.w), checked);
         }
-        if ((c.bits & kDirtyVisible) && IsCell(x)) cells = true;
+        if ((c.bits & kDirtyVisible) && IsBoardCell(x)) cells = true;
     }
     // The board shows while it has cells.
     if (cells) {

@@ -17,7 +17,8 @@ namespace vr::qt {
 
 class GameWindow;
 
-// Lets Qt make the window's accessible interfaces when it first needs them.
+// Lets Qt make the window's accessible interfaces when it first needs them,
+// and has every window announce its changes (below).
 void InstallAccessibility();
 
 // Tells assistive technology what the game has just changed and the window

@@ -9,21 +9,14 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyleFactory>
 
 #include <algorithm>
 #include <tuple>
 
 #include "design/inventory.h"
-#include "qt/accessible.h"
+#include "design/spoken.h"
 #include "qt/fonts.h"
 #include "qt/views.h"
-
-// The resources live in a static library: they are linked in only when named.
-static void InitGameResources() {
-    Q_INIT_RESOURCE(first_frame);
-    Q_INIT_RESOURCE(game_assets);
-}
 
 namespace vr::qt {
 
@@ -44,9 +37,6 @@ std::unique_ptr<Random> MakeRandom(std::optional<std::uint32_t> fixedSeed) {
 // Frames, buttons and text boxes lie above the labels and images of their container.
 bool Windowed(Kind k) { return k == Kind::Frame || k == Kind::Button || k == Kind::TextBox; }
 
-// A cell of the board: up to 900 of them, laid out in rows.
-bool IsCell(const Widget& x) { return x.kind == Kind::Image && x.name == "pole"; }
-
 // The window's own icon, in the three sizes it was designed in. Task bars
 // and window switchers show the installed icons (up to 256 pixels) of the
 // desktop entry the window names, so larger pictures here would only cost
@@ -66,18 +56,6 @@ QIcon GameIcon() {
 }
 
 }  // namespace
-
-void PrepareApplication() {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    InitGameResources();
-    // The desktop entry the window belongs to: its name and icon in the
-    // desktop's task bar and window switcher, on Wayland too.
-    QGuiApplication::setDesktopFileName(QStringLiteral(VR_APP_ID));
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(fusion);
-    InstallAccessibility();
-}
 
 GameWindow::GameWindow(std::optional<std::uint32_t> fixedSeed) : GameWindow(MakeRandom(fixedSeed)) {}
 
@@ -174,7 +152,7 @@ void GameWindow::applyChanges() {
             apply(w, kDirtyAll);
         }
     }
-    if (QAccessible::isActive()) AnnounceChanges(*this, changes);
+    if (announce && QAccessible::isActive()) announce(*this, changes);
 }
 
 bool GameWindow::waits(W w) const {
@@ -196,7 +174,7 @@ QWidget* GameWindow::ensureView(W w) {
 
 QWidget* GameWindow::create(W w) {
     const Widget& x = model_.at(w);
-    QWidget* parent = IsCell(x) ? stripFor(w) : ensureView(x.container);
+    QWidget* parent = IsBoardCell(x) ? stripFor(w) : ensureView(x.container);
     QWidget* v = nullptr;
     switch (x.kind) {
         case Kind::Frame: v = new FrameView(model_, w, parent); break;
@@ -215,7 +193,7 @@ QWidget* GameWindow::create(W w) {
     }
     watch(v, w);
     // Cells share one design order; they lie side by side in their strip.
-    if (!IsCell(x)) stack(w, v);
+    if (!IsBoardCell(x)) stack(w, v);
     return v;
 }
 
@@ -236,7 +214,7 @@ QWidget* GameWindow::stripFor(W cell) {
 void GameWindow::place(W w, QWidget* v) {
     const Widget& x = model_.at(w);
     const QRect r(x.left, x.top, x.width, x.height);
-    if (!IsCell(x)) {
+    if (!IsBoardCell(x)) {
         v->setGeometry(r);
         return;
     }
@@ -313,7 +291,7 @@ void GameWindow::apply(W w, std::uint32_t bits) {
     if (bits & (kDirtyCaption | kDirtyColor | kDirtyPicture | kDirtyBorder | kDirtyEnabled)) v->update();
     if (bits & kDirtyVisible) {
         v->setVisible(x.visible);
-        if (IsCell(x)) touchedStrips_.push_back(v->parentWidget());
+        if (IsBoardCell(x)) touchedStrips_.push_back(v->parentWidget());
     }
 }
 

@@ -3,6 +3,7 @@
 // After every click and every tick only what the game changed is redrawn.
 #pragma once
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QTimer>
@@ -28,6 +29,12 @@ namespace vr::qt {
 // Sets up what the whole program shares: the built-in pictures and faces and
 // one widget style, so the game looks the same on every desktop.
 void PrepareApplication();
+
+// The application object of every program that opens the game's window (the
+// game, its tests, its tools and benchmarks), prepared as above. Qt's own
+// command-line switches are not the game's: it is given the program's name
+// alone.
+std::unique_ptr<QApplication> StartApplication(char* program);
 
 class GameWindow : public QWidget {
 public:
@@ -56,6 +63,9 @@ public:
     bool click(W w);
     // Mirrors what the game changed since the last call.
     void applyChanges();
+    // Told of each batch of changes once it shows, while Qt's accessibility
+    // is active (set by InstallAccessibility, qt/accessible.h).
+    static inline void (*announce)(GameWindow&, const std::vector<WidgetModel::Change>&) = nullptr;
     // The game's clock stands still: its timers tick only through
     // driver().tick(), for tools and benchmarks that draw chosen moments.
     void holdClock();

@@ -29,11 +29,7 @@ int main(int, char** argv) {
         return 1;
     }
     vr::qt::StartFontconfig();
-    // Qt's own command-line switches are not the game's: they are not passed on.
-    int argc = 1;
-    char* args[] = {argv[0], nullptr};
-    QApplication app(argc, args);
-    vr::qt::PrepareApplication();
+    const auto app = vr::qt::StartApplication(argv[0]);
     vr::qt::GameWindow window;
     window.show();
     return QApplication::exec();

@@ -1,5 +1,6 @@
 #include <string>
 
+#include "design/rules.h"
 #include "game/main_form.h"
 
 namespace vr {
@@ -22,10 +23,10 @@ void Main::inter1_Click() {
     m_.show(w_.inter2, false);
     m_.show(w_.interok, true);
     switch (n) {
-        case 1: level = 7; break;                             // back to the pipes of level 7
-        case 3: m_.setInterval(w_.tok, 3000); break;          // the water slows down
-        case 5: lives = static_cast<Byte>(lives + 5); break;  // the energy drink
-        case 7: level = static_cast<Byte>(level + 8); break;  // the repairmen build for you
+        case 1: level = 7; break;                                   // back to the pipes of level 7
+        case 3: m_.setInterval(w_.tok, rules::kSlowFlowMs); break;  // the water slows down
+        case 5: lives = static_cast<Byte>(lives + 5); break;        // the energy drink
+        case 7: level = static_cast<Byte>(level + 8); break;        // the repairmen build for you
         default: break;
     }
 }
@@ -43,7 +44,7 @@ void Main::interok_Click() {
     const int shown = std::stoi(m_.tag(w_.interok));
     m_.show(m_.id("intertext", shown), false);
     m_.show(w_.interok, false);
-    if (shown == 10) {
+    if (shown == rules::kOutroScreen) {
         EndOutro();
         return;
     }

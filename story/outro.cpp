@@ -1,3 +1,6 @@
+#include <string>
+
+#include "design/rules.h"
 #include "game/main_form.h"
 
 namespace vr {
@@ -5,9 +8,9 @@ namespace vr {
 void Main::ShowOutro() {
     HoldForStory();
     m_.setCaption(w_.nadpis5, "Outro aneb Výborná kachna");
-    m_.show(m_.id("intertext", 10), true);
+    m_.show(m_.id("intertext", rules::kOutroScreen), true);
     m_.show(w_.interok, true);
-    m_.setTag(w_.interok, "10");
+    m_.setTag(w_.interok, std::to_string(rules::kOutroScreen));
     m_.show(w_.interfrm, true);
 }
 

@@ -19,9 +19,11 @@
 #include <QPainterPath>
 #include <QProcess>
 #include <QRadialGradient>
+#include <array>
 #include <cmath>
 #include <cstdio>
 
+#include "design/pieces.h"
 #include "qt/fonts.h"
 
 namespace {
@@ -127,34 +129,15 @@ void Collars(QPainter& g, bool n, bool e, bool s, bool w) {
     if (e) g.drawRect(QRectF(96, 31.5, 4, 37));
 }
 
-struct Shape {
-    Channel first;
-    bool twoChannels;
-    Channel second;  // drawn over the first
-};
-
-// Pieces 0..8 by the channels they carry.
-const Shape kShapes[9] = {
-    {Channel::WestEast, false, {}},
-    {Channel::NorthSouth, false, {}},
-    {Channel::SouthWest, false, {}},
-    {Channel::SouthEast, false, {}},
-    {Channel::NorthWest, false, {}},
-    {Channel::NorthEast, false, {}},
-    {Channel::NorthSouth, true, Channel::WestEast},
-    {Channel::NorthEast, true, Channel::SouthWest},
-    {Channel::NorthWest, true, Channel::SouthEast},
-};
-
-void Ends(QPainter& g, int id) {
-    switch (id) {
-        case 0: Collars(g, false, true, false, true); break;
-        case 1: Collars(g, true, false, true, false); break;
-        case 2: Collars(g, false, false, true, true); break;
-        case 3: Collars(g, false, true, true, false); break;
-        case 4: Collars(g, true, false, false, true); break;
-        case 5: Collars(g, true, true, false, false); break;
-        default: Collars(g, true, true, true, true); break;
+// The tube along a channel of the pieces' catalogue.
+Channel ChannelOf(int openings) {
+    switch (openings) {
+        case vr::kLeft | vr::kRight: return Channel::WestEast;
+        case vr::kTop | vr::kBottom: return Channel::NorthSouth;
+        case vr::kTop | vr::kLeft: return Channel::NorthWest;
+        case vr::kTop | vr::kRight: return Channel::NorthEast;
+        case vr::kBottom | vr::kLeft: return Channel::SouthWest;
+        default: return Channel::SouthEast;
     }
 }
 
@@ -241,33 +224,40 @@ void Tile(const QString& name, Draw draw) {
         [&](const QImage& img, const QString& suffix) { SaveBmp(img, name + suffix + ".bmp"); });
 }
 
-// A pipe piece; `full` says which of its channels hold water.
-void Piece(QPainter& g, int id, bool firstFull, bool secondFull) {
-    const Shape& s = kShapes[id];
-    Tube(g, s.first, firstFull);
-    if (s.twoChannels) Tube(g, s.second, secondFull);
-    Ends(g, id);
+// A pipe piece; `full` says which of its channels hold water. Of two
+// channels, the one from the top edge lies under the other.
+void Piece(QPainter& g, int id, std::array<bool, 2> full) {
+    const auto& channels = vr::kPieces[static_cast<std::size_t>(id)].channels;
+    const int under = vr::TwoChannels(id) && (channels[1].openings & vr::kTop) ? 1 : 0;
+    for (int k : {under, 1 - under}) {
+        if (channels[static_cast<std::size_t>(k)].openings != 0) {
+            Tube(g, ChannelOf(channels[static_cast<std::size_t>(k)].openings), full[static_cast<std::size_t>(k)]);
+        }
+    }
+    const int open = vr::Openings(id);
+    Collars(g, open & vr::kTop, open & vr::kRight, open & vr::kBottom, open & vr::kLeft);
 }
 
 void Tiles() {
-    for (int id = 0; id < 9; ++id) {
-        Tile(QString("trubka%1").arg(id), [id](QPainter& g) { Piece(g, id, false, false); });
-        Tile(QString("voda%1").arg(id), [id](QPainter& g) { Piece(g, id, true, true); });
+    for (int id = 0; id < vr::kPieceCount; ++id) {
+        Tile(QString("trubka%1").arg(id), [id](QPainter& g) { Piece(g, id, {false, false}); });
+        Tile(QString("voda%1").arg(id), [id](QPainter& g) { Piece(g, id, {true, true}); });
     }
-    // The two-channel pieces half full: 9/10 the cross, 11/12 piece 7, 13/14 piece 8.
-    Tile("voda9", [](QPainter& g) { Piece(g, 6, false, true); });   // west-east full
-    Tile("voda10", [](QPainter& g) { Piece(g, 6, true, false); });  // north-south full
-    Tile("voda11", [](QPainter& g) { Piece(g, 7, true, false); });  // north-east full
-    Tile("voda12", [](QPainter& g) { Piece(g, 7, false, true); });  // west-south full
-    Tile("voda13", [](QPainter& g) { Piece(g, 8, true, false); });  // north-west full
-    Tile("voda14", [](QPainter& g) { Piece(g, 8, false, true); });  // east-south full
-    for (int id = 0; id < 6; ++id) {
+    // The two-channel pieces with one channel full.
+    for (int id = vr::kValveShapes; id < vr::kPieceCount; ++id) {
+        for (int k : {0, 1}) {
+            Tile(QString("voda%1").arg(vr::HalfFullPicture(id, k)), [id, k](QPainter& g) {
+                Piece(g, id, {k == 0, k == 1});
+            });
+        }
+    }
+    for (int id = 0; id < vr::kValveShapes; ++id) {
         Tile(QString("ventil%1").arg(id), [id](QPainter& g) {
-            Piece(g, id, false, false);
+            Piece(g, id, {false, false});
             Wheel(g);
         });
         Tile(QString("ventilvoda%1").arg(id), [id](QPainter& g) {
-            Piece(g, id, true, true);
+            Piece(g, id, {true, true});
             Wheel(g);
         });
     }

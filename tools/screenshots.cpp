@@ -14,6 +14,8 @@
 #include <memory>
 #include <vector>
 
+#include "design/pieces.h"
+#include "design/rules.h"
 #include "design/ticker_table.h"
 #include "qt/game_window.h"
 
@@ -58,14 +60,14 @@ bool Save(GameWindow& win, const QString& dir, const char* name) {
 void LayPipeUp(GameWindow& win) {
     const vr::GameState& g = win.game().state();
     vr::WidgetModel& m = win.model();
-    const int n = g.boardSize, mid = (n + 1) / 2;
+    const int n = g.boardSize, mid = vr::rules::InletColumn(n);
     int spare = 0;
     for (int y = n - 1; y >= 1 && !g.board(mid, y).isValve; --y) {
         for (int guard = 0; guard < 40; ++guard) {
             int slot = 0;
             for (int i = 1; i <= 4 && slot == 0; ++i) {
                 const int id = g.offer[static_cast<std::size_t>(i)].id;
-                if (id == 1 || id == 6) slot = i;
+                if (vr::Carries(id, vr::kTop | vr::kBottom)) slot = i;
             }
             if (slot) {
                 win.click(m.id("nabidka", slot));
@@ -85,7 +87,7 @@ void LayPipeUp(GameWindow& win) {
 // A new game, moved on to `level`.
 void DealLevel(GameWindow& win, int level) {
     win.click(win.model().id("novahra"));
-    win.game().EnterLevel(static_cast<vr::Byte>(level), 5);
+    win.game().EnterLevel(static_cast<vr::Byte>(level), vr::rules::kStartingLives);
 }
 
 // Counts down until the water is let go.
@@ -119,7 +121,7 @@ std::vector<double> OneValveAtLevel9() {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    const auto app = vr::qt::StartApplication(argv[0]);
     const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     for (int i = 2; i < argc; ++i) gOnly << QString::fromLocal8Bit(argv[i]);
     QDir().mkpath(dir);
@@ -148,7 +150,7 @@ int main(int argc, char** argv) {
     {
         // Level 9 won: the water has passed its valve.
         auto win = Open(std::make_unique<Dealt>(OneValveAtLevel9()));
-        win->game().EnterLevel(9, 5);
+        win->game().EnterLevel(9, vr::rules::kStartingLives);
         win->game().LayPiece(4, 6, 1);
         RunOutCountdown(*win);
         for (int i = 0; i < 3; ++i) Tick(*win, "tok");

@@ -6,7 +6,7 @@
 // the rules of logic/invariants.h must hold; a broken rule stops the program with a message naming it.
 //
 // Built with VR_FUZZ_REPLAY it is a program of its own, without libFuzzer: it plays every input in the folders
-// named, then tells the deepest level and the story screens reached; `--seeds DIR` writes the seed corpus to DIR.
+// named, then tells the deepest level and the story screens reached.
 #include <algorithm>
 #include <array>
 #include <bitset>
@@ -154,103 +154,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 }
 
 #ifdef VR_FUZZ_REPLAY
-namespace vr::test {
-namespace {
-
-// An input written event by event, its draws in the order the game makes them.
-class Seed {
-public:
-    Seed() { op(kStartAtMenu); }
-    Seed(int level, int lives) { op(level - 1, lives - 1); }
-    Seed& click(const char* name, int index = -1) {
-        static const Game window;
-        static const std::vector<W> plain = PlainWidgets(window.model);
-        const W w = window.id(name, index);
-        if (index >= 0) return op(kWidget, w >> 8, w & 255);
-        return op(kPlain, static_cast<int>(std::find(plain.begin(), plain.end(), w) - plain.begin()));
-    }
-    Seed& cell(int k) { return op(kCell, k >> 8, k & 255); }
-    Seed& offer(int slot) { return op(kOffer, slot - 1); }
-    Seed& waitSeconds(int s) {
-        for (; s > 0; s -= 255) op(kWaitSeconds, std::min(s, 255));
-        return *this;
-    }
-    // A draw of Int(r x of) that gives `value`.
-    Seed& draw(int value, int of) {
-        draws_.insert(draws_.begin(), static_cast<char>((2 * value + 1) * 128 / of));
-        return *this;
-    }
-    // The deal of a level with one valve that opens upwards, two rows above the inlet, every further try landing
-    // beside the inlet, and a straight upward piece in offer slot 1; then, when `won`, that piece laid between
-    // inlet and valve and the water run to the valve.
-    Seed& deal(int level, bool won = true) {
-        const int n = level / 4 + 5, m = (n + 1) / 2;
-        draw(m - 2, n - 2).draw(n - 4, n - 2).draw(1, 6);
-        for (int t = 0; (level + 1) / 2 > 1 && t < 4 * level; ++t) draw(m - 2, n - 2).draw(n - 3, n - 2);
-        draw(1, 9).draw(0, 9).draw(0, 9).draw(0, 9);
-        return won ? draw(0, 9).offer(1).cell((n - 2) * n + m - 1).waitSeconds(4 * level + 24) : *this;
-    }
-    Seed& op(int o, int a = -1, int b = -1) {
-        for (int c : {o, a, b}) {
-            if (c >= 0) front_ += static_cast<char>(c);
-        }
-        return *this;
-    }
-    std::string bytes() const { return front_ + draws_; }
-
-private:
-    std::string front_, draws_;
-};
-
-// The start of the corpus, by file name: a deal, won levels, spilled ones, every intermezzo with its choices, and
-// the outro.
-std::vector<std::pair<std::string, std::string>> SeedInputs() {
-    // A new game from the menu: a valve at (2, 2), pieces 2, 5, 6 and 8 on offer, one laid; a pause with the help
-    // and the credits.
-    Seed menu;
-    menu.click("novahra").draw(0, 3).draw(0, 3).draw(0, 6).draw(2, 9).draw(5, 9).draw(6, 9).draw(8, 9);
-    menu.offer(2).cell(0).draw(7, 9).click("menu").click("help").click("napok");
-    for (int i : {3, 1, 4, 0, 2}) menu.click("dsel", i);
-    menu.click("Image1").click("pokracovat").waitSeconds(40).click("menu").click("novahra");
-    // Level 1: the water goes up through a cross, left, down, right through the cross again, and off the board.
-    Seed loop(1, 5);
-    loop.draw(0, 3).draw(0, 3).draw(0, 6).draw(6, 9).draw(2, 9).draw(3, 9).draw(5, 9);
-    const int path[] = {17, 12, 11, 16, 18, 19};
-    for (int i = 0; i < 6; ++i) loop.offer(i % 4 + 1).cell(path[i]).draw(0, 9);
-    // Back to level 7 from the first intermezzo, and through level 10 again.
-    Seed twice(9, 5);
-    twice.deal(9).click("inter1").click("interok").deal(7).deal(8).deal(9);
-    std::vector<std::pair<std::string, std::string>> seeds = {
-        {"deal-pause-help-credits", menu.bytes()},
-        {"won-level-1", Seed(1, 5).deal(1).bytes()},
-        {"spill-game-over", Seed(1, 1).deal(1, false).waitSeconds(30).click("novahra").bytes()},
-        {"loop-through-a-cross", loop.waitSeconds(45).bytes()},
-        {"intermezzo-1-twice", twice.bytes()},
-        {"won-level-99", Seed(99, 5).deal(99).bytes()},
-        {"outro", Seed(100, 1).deal(100).click("interok").click("ZKbaner").op(kCloseBrowser).bytes()},
-    };
-    const std::pair<int, const char*> screens[] = {{2, "interok"}, {3, "inter1"},  {4, "interok"},
-                                                   {5, "inter1"},  {5, "inter2"},  {6, "interok"},
-                                                   {7, "inter1"},  {8, "interok"}, {9, "interok"}};
-    for (const auto& [screen, button] : screens) {
-        const int level = 10 * screen - 1;
-        seeds.emplace_back("intermezzo-" + std::to_string(screen) + "-" + button,
-                           Seed(level, 3).deal(level).click(button).click("interok").bytes());
-    }
-    return seeds;
-}
-
-}  // namespace
-}  // namespace vr::test
-
 int main(int argc, char** argv) {
     using namespace vr::test;
     namespace fs = std::filesystem;
-    if (argc == 3 && std::string(argv[1]) == "--seeds") {
-        fs::create_directories(argv[2]);
-        for (const auto& [name, bytes] : SeedInputs()) std::ofstream(fs::path(argv[2]) / name) << bytes;
-        return 0;
-    }
     std::vector<fs::path> inputs;
     for (int i = 1; i < argc; ++i) {
         for (const auto& e : fs::directory_iterator(argv[i])) inputs.push_back(e.path());

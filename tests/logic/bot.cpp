@@ -46,7 +46,7 @@ public:
     }
 
     bool plan() {
-        const int inlet = n_ * n_ - n_ + InletColumn(n_) - 1;
+        const int inlet = n_ * n_ - n_ + rules::InletColumn(n_) - 1;
         int valves = -1;  // the inlet is one too
         for (const Piece& p : piece_) valves += p.isValve ? 1 : 0;
         for (int budget : {valves, 300}) {

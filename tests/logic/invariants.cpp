@@ -55,7 +55,7 @@ W ExpectedPicture(const Main& m, int x, int y, const Passes& p) {
     const Piece& r = m.state().board(x, y);
     const int n = m.state().boardSize;
     if (r.id == kEmptyId) return kNoWidget;
-    if (r.isValve && x == InletColumn(n) && y == n) return w.pzed[p.count ? 1 : 0];
+    if (r.isValve && x == rules::InletColumn(n) && y == n) return w.pzed[p.count ? 1 : 0];
     if (r.isValve) return (p.count ? w.ventilvoda : w.ventil)[r.id];
     if (p.count == 0) return w.trubka[r.id];
     if (r.twoChannel && p.count == 1) return w.voda[static_cast<std::size_t>(HalfPicture(r.id, p.firstDx, p.firstDy))];

@@ -1,5 +1,6 @@
 // The water: one cell per tick from the inlet along the laid pipes, the valves it fills and where it spills; and
 // what a spill, the last life and a smaller board after a larger one leave on screen.
+#include <algorithm>
 #include <sstream>
 
 #include "bot.h"
@@ -33,8 +34,13 @@ TEST(WaterFlow, TheWorkedExampleTickByTick) {
     EXPECT_EQ(Flow(g), "34");
     g.driver.advanceTo(24999);
     EXPECT_EQ(g.cellPicture(3, 4), "trubka(1)");
+    g.model.takeChanges();
     RunTo(g, 2);
     EXPECT_EQ(g.cellPicture(3, 4), "voda(1)");
+    const auto changes = g.model.takeChanges();  // the front end is told to draw the cell anew
+    EXPECT_TRUE(std::any_of(changes.begin(), changes.end(), [&](const WidgetModel::Change& c) {
+        return c.w == g.main->state().cells(3, 4) && (c.bits & kDirtyPicture) != 0;
+    }));
     EXPECT_EQ(Flow(g), "33");
     EXPECT_EQ(g.main->state().valvesFilled, 0);
     // The level's last valve: level 2 is dealt within the same tick, and the empty cell (3, 2) beyond it is never
@@ -122,8 +128,8 @@ TEST(WaterFlow, FollowsEachPipelineStepByStep) {
     }
 }
 
-// Each spill deals level 1 again from scratch, the lives in words; the last ends the game under the menu, the board
-// left as the water left it, until a new game brings every life back.
+// Each spill deals level 1 again from scratch (no slot selected), the lives in words; the last ends the game under the
+// menu, the board left as the water left it, until a new game brings every life back.
 TEST(Spill, EachLostLifeDealsTheLevelAgainAndTheLastEndsTheGame) {
     Game g;
     NewScriptedGame(g);
@@ -132,7 +138,8 @@ TEST(Spill, EachLostLifeDealsTheLevelAgainAndTheLastEndsTheGame) {
     for (const auto& [x, y, lives] :
          {std::tuple{2, 2, "4 Životy"}, {4, 2, "3 Životy"}, {2, 4, "2 Životy"}, {4, 4, "1 Život"}}) {
         ScriptDeal(g, 5, {{x, y, 2}}, {3, 3, 3, 3});
-        Play(g, x == 2 && y == 2 ? "+1" : "+25000", "", kLevel1, "level 1, " + std::string(lives) + ", count 20");
+        Play(g, x == 2 && y == 2 ? "nabidka(1) +1" : "nabidka(1) +25000", "", kLevel1,
+             "level 1, " + std::string(lives) + ", count 20");
         g.main->LayPiece(1, 1, 0);  // a piece that the next deal clears away
         Play(g, "", "", "pole*22 nabidka*4 menu");
         EXPECT_EQ(g.cellPicture(valve.first, valve.second) + g.cellPicture(x, y), "ventil(2)");

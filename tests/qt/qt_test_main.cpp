@@ -8,9 +8,6 @@
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();  // listing needs no window system
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QApplication app(qtArgc, qtArgv);
-    vr::qt::PrepareApplication();
+    const auto app = vr::qt::StartApplication(argv[0]);
     return RUN_ALL_TESTS();
 }

@@ -8,11 +8,8 @@
 #            down what it opens: the credits, the banner; the deal, laying, the
 #            countdown's colours, the first flow tick at 23 s, a pause while the water
 #            flows, a spill that costs a life
-#   soak     the help and the credits once, then random clicks for SOAK_SECONDS (120;
-#            SOAK_SEED repeats them) anywhere but "Quit to OS" and the banner: alive,
-#            the ticker moving, memory within 5 %
-part=${1:?usage: real_window.sh shipped|play|soak GAME}
-game=${2:?usage: real_window.sh shipped|play|soak GAME}
+part=${1:?usage: real_window.sh shipped|play GAME}
+game=${2:?usage: real_window.sh shipped|play GAME}
 . "$(dirname "$0")/xwindow.sh"
 start_xvfb
 recording_browser
@@ -121,49 +118,6 @@ play)
         [ "$(at 230 375)" = $back ]; }
     wait_for 5500 "the spill deals the level again with a life less" dealt_again
     expect_count $countdown $green -gt 1000 "the new countdown is green" ;;
-soak)
-    seed=${SOAK_SEED:-$$} seconds=${SOAK_SECONDS:-120}
-    RANDOM=$seed
-    echo "soak: $seconds s, SOAK_SEED=$seed repeats the clicks"
-    targets=("276 260" "276 316" "276 372" "276 458" "180 458" "376 458" "255 192" "271 192" "281 192" "297 192"
-        "314 192" "605 70" "730 70" "605 195" "730 195" "667 432")  # buttons, the credit line, the offer, Menu
-    rss() { sed -n 's/^VmRSS:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$game_pid/status"; }
-    # The help (its text box: 2 MB) and the credits take memory when first shown, not a leak.
-    click 276 372
-    expect_pixel 84 428 $panel "the help screen shows before the soak"
-    click 276 448
-    expect_pixel 84 428 $back "Okay closes the help screen"
-    for x in 297 271 255 314 281; do click $x 192; done
-    credits() { shot && [ "$(count_colour 131 440 288 30 800000)" -gt 1000 ]; }
-    wait_for 4000 "the credits show before the soak" credits
-    click 275 260
-    expect_pixel 158 222 $panel "the menu is back before the soak"
-    ticked() { moved=$(shot && signature 15 550 770 35) && [ "$moved" != "$ticker" ]; }
-    ticker="" clicks=0 start=$(now_ms) probe=0 half=""
-    while [ $(now_ms) -lt $((start + seconds * 1000)) ]; do
-        case $((RANDOM % 20)) in
-            [0-6]) read -r x y <<<"${targets[RANDOM % ${#targets[@]}]}"
-                x=$((x + RANDOM % 9 - 4)) y=$((y + RANDOM % 5 - 2)) ;;
-            [7-9] | 1[0-4]) x=$((25 + RANDOM % 500)) y=$((25 + RANDOM % 500)) ;;  # the board
-            *) x=$((RANDOM % 800)) y=$((RANDOM % 600)) ;;
-        esac
-        { [ $x -ge 180 ] && [ $x -le 373 ] && [ $y -ge 398 ] && [ $y -le 453 ]; } ||  # never on "Quit to OS"
-            { [ $x -ge 545 ] && [ $y -ge 460 ] && [ $y -le 540 ]; } && continue      # nor the banner
-        click $x $y && clicks=$((clicks + 1))
-        [ $((RANDOM % 10)) = 0 ] && sleep "1.$((RANDOM % 5))" || sleep "0.$((RANDOM % 3))$((RANDOM % 10))"
-        [ -z "$half" ] && [ $(now_ms) -ge $((start + seconds * 500)) ] && half=$(rss)
-        [ $(now_ms) -lt $probe ] && continue
-        # The game answers: alive, its window there, its ticker moved on (it does at least every 5 s).
-        alive && xdotool getwindowname "$wid" >/dev/null 2>&1 || fail "the game or its window gone after $clicks clicks"
-        for _ in $(seq 60); do ticked && break || sleep 0.1; done
-        [ "$moved" != "$ticker" ] || fail "the ticker stood still for six seconds after $clicks clicks"
-        ticker=$moved probe=$(($(now_ms) + 5000))
-    done
-    end=$(rss)
-    [ -n "$half" ] && [ "$end" -le $((half * 105 / 100)) ] && [ "$end" -ge $((half * 95 / 100)) ] ||
-        fail "VmRSS went from ${half:-?} kB to $end kB in the second half"
-    [ -s "$work/opened" ] && fail "a click opened a browser: $(head -n 3 "$work/opened")"
-    pass "$clicks clicks in $seconds s: the game answered, VmRSS $half kB -> $end kB, no browser opened" ;;
 *) fail "no part named $part" ;;
 esac
 echo "real window, $part: $passed passed, 0 failed"

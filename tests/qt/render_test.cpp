@@ -1,5 +1,5 @@
 // What the player sees in the window: the start screen, the board after a deal, the stacking of panels, and a 30 x
-// 30 board drawn in good time.
+// 30 board, every cell framed or pictured at its place, drawn in good time.
 #include <QDir>
 #include <QElapsedTimer>
 
@@ -65,23 +65,7 @@ TEST_F(Render, NewGameShowsTheBoardWithoutRebuildingTheWindow) {
 
     for (W w = 0; w < static_cast<W>(before.size()); ++w) EXPECT_EQ(win->view(w), before[w]) << at(w).name;
     const Main& game = win->game();
-    ASSERT_EQ(game.state().boardSize, 5);
     EXPECT_FALSE(is(img, {158, 222}, kPanel)) << "the menu is gone";
-    for (int y = 1; y <= 5; ++y) {
-        for (int x = 1; x <= 5; ++x) {
-            const W cell = game.state().cells(x, y);
-            ASSERT_NE(win->view(cell), nullptr);
-            const QRect r = rectOf(cell);
-            EXPECT_EQ(r, QRect(at(cell).left, at(cell).top, at(cell).width, at(cell).height));
-            if (at(cell).borderStyle == 1) {
-                EXPECT_TRUE(is(img, r.topLeft(), 0x000000)) << "cell " << x << "," << y << " has its border";
-                EXPECT_TRUE(is(img, r.center(), kBack)) << "cell " << x << "," << y << " is empty";
-            } else {
-                EXPECT_GT(countOther(img, r, kBack), r.width() * r.height() / 10)
-                    << "cell " << x << "," << y << " shows the inlet or a valve";
-            }
-        }
-    }
     EXPECT_FALSE(is(start, rectOf(game.state().cells(1, 1)).topLeft(), 0x000000));
     for (int i = 1; i <= 4; ++i) EXPECT_GT(countOther(img, rectOf(id("nabidka", i)), kBack), 1000) << "a pipe in " << i;
     EXPECT_GT(count(img, rectOf(id("countdown")), 0x00c000), 100) << "the countdown over the level read-out";
@@ -141,7 +125,7 @@ TEST_F(Render, ThirtyByThirtyBoardIsDealtAndDrawnQuickly) {
         for (int x = 1; x <= 30; ++x) {
             const W cell = game.state().cells(x, y);
             const QRect r = rectOf(cell);
-            ASSERT_EQ(r.size(), QSize(16, 16));
+            ASSERT_EQ(r, QRect(at(cell).left, at(cell).top, 16, 16));
             if (at(cell).borderStyle == 1) {
                 framed += is(img, r.topLeft(), 0x000000) && is(img, r.bottomRight(), 0x000000) ? 1 : 0;
             } else {

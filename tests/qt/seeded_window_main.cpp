@@ -13,10 +13,7 @@
 #include "qt/game_window.h"
 
 int main(int, char** argv) {
-    int argc = 1;
-    char* args[] = {argv[0], nullptr};
-    QApplication app(argc, args);
-    vr::qt::PrepareApplication();
+    const auto app = vr::qt::StartApplication(argv[0]);
     vr::qt::GameWindow window(20260u);
     QSocketNotifier player(STDIN_FILENO, QSocketNotifier::Read);
     std::string pending;

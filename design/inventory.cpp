@@ -4,6 +4,7 @@
 
 #include "design/bars.h"
 #include "design/fixed_texts.h"
+#include "design/keys.h"
 
 namespace vr {
 
@@ -218,6 +219,7 @@ void BuildWindow(WidgetModel& m) {
     d.timer("tok", false, 2000);
     d.timer("countdowntimer", false, 1000);
     d.timer("texttimer", true, 100);
+    m.setKeyPlan(&PlanKeys);
 }
 
 }  // namespace vr

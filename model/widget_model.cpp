@@ -175,6 +175,28 @@ int WidgetModel::memberCount(std::string_view array) const {
     return it->second.count;
 }
 
+const std::vector<W>& WidgetModel::members(std::string_view array) const {
+    auto it = arrays_.find(std::string(array));
+    VR_CHECK(it != arrays_.end(), "no widget array named %.*s", int(array.size()), array.data());
+    return it->second.slots;
+}
+
+void WidgetModel::setFocus(W w) {
+    if (w == focus_) return;
+    if (focus_ != kNoWidget) touch(focus_, kDirtyFocus);
+    if (w != kNoWidget) {
+        mut(w);
+        touch(w, kDirtyFocus);
+    }
+    focus_ = w;
+}
+
+void WidgetModel::setFocusVisible(bool visible) {
+    if (visible == focusVisible_) return;
+    focusVisible_ = visible;
+    if (focus_ != kNoWidget) touch(focus_, kDirtyFocus);
+}
+
 void WidgetModel::setTimer(W timer, bool enabled) {
     Widget& x = mut(timer);
     VR_CHECK(x.kind == Kind::Timer, "%s is no timer", x.name.c_str());

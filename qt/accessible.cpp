@@ -230,6 +230,8 @@ public:
         s.invisible = !m.shown(w_);
         if (x.kind == Kind::Button || x.kind == Kind::Image) {
             s.disabled = !m.clickable(w_);
+            s.focusable = x.name != "dsel";
+            s.focused = m.focusVisible() && m.focus() == w_;
         } else if (x.kind == Kind::Frame) {
             for (W c = w_; c != kNoWidget; c = m.at(c).container) s.disabled |= !m.at(c).enabled;
         }
@@ -316,7 +318,12 @@ private:
 
     const char* description() const {
         const Widget& x = at();
-        if (x.name == "nabidka") return "díl v nabídce";
+        if (x.name == "nabidka") {
+            static const char* const keys[] = {"", "díl v nabídce, klávesa 1", "díl v nabídce, klávesa 2",
+                                               "díl v nabídce, klávesa 3", "díl v nabídce, klávesa 4"};
+            return keys[x.index];
+        }
+        if (x.name == "menu") return "pozastaví hru, klávesa Escape nebo P";
         if (x.name == "countdown") return "odpočet do puštění vody";
         if (x.name == "ZKbaner") return "otevře časopis Zabavklub v prohlížeči";
         if (x.name == "Image1") return "kliknutím se obrázek zavře";
@@ -403,6 +410,11 @@ public:
     QWindow* window() const override { return win_.windowHandle(); }
     QAccessible::Role role() const override { return QAccessible::Table; }
     QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) {
+            return QStringLiteral(
+                "Šipky posouvají kurzor po hrací ploše, klávesy 1 až 4 vyberou díl z nabídky, Enter "
+                "nebo mezerník ho položí na políčko pod kurzorem, Escape nebo P hru pozastaví.");
+        }
         return t == QAccessible::Name ? QStringLiteral("Hrací plocha") : QString();
     }
     QAccessible::State state() const override {
@@ -556,6 +568,12 @@ void AnnounceChanges(GameWindow& win, const std::vector<WidgetModel::Change>& ch
         }
         if ((c.bits & kDirtyVisible) && IsCell(x)) cells = true;
     }
+    // The focus moved, or a key showed it: the screen reader reads the
+    // focused widget's name.
+    const W focus = m.focus();
+    const bool moved = std::any_of(changes.begin(), changes.end(),
+                                   [&](const auto& c) { return c.w == focus && (c.bits & kDirtyFocus); });
+    if (moved && m.focusVisible() && Told(win, focus)) Send(Interface(win, focus), QAccessible::Focus);
     // The board shows while it has cells.
     if (cells) {
         auto* board = dynamic_cast<BoardAccessible*>(Interface(win, kBoard));

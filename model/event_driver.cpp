@@ -69,6 +69,8 @@ void EventDriver::screen(KeyScreen& s) const {
 
 void EventDriver::settle() {
     if (model_.focus() == kNoWidget && !model_.focusVisible()) return;
+    // The ticker's ticks change only its line: nothing the focus rests on.
+    if (model_.shownOrEnabledChanges() == settledChanges_ && model_.focus() == settledFocus_) return;
     KeyScreen s;
     screen(s);
     settle(s);
@@ -92,6 +94,8 @@ void EventDriver::settle(const KeyScreen& s) {
         model_.setFocus(f);
     }
     if (g >= 0 && s.groups[static_cast<std::size_t>(g)].oneStop) model_.setCursor(f);
+    settledChanges_ = model_.shownOrEnabledChanges();
+    settledFocus_ = f;
 }
 
 bool EventDriver::key(Key k, bool repeat) {
@@ -133,14 +137,14 @@ void EventDriver::move(const KeyScreen& s, Key k) {
     W best = kNoWidget;
     long bestAhead = 0, bestAside = 0;
     for (W w : g.members) {
-        if (w == f || !Reachable(model_, g, w)) continue;
+        if (w == f) continue;
         const Widget& b = model_.at(w);
         const long dx = (2L * b.left + b.width) - (2L * a.left + a.width);
         const long dy = (2L * b.top + b.height) - (2L * a.top + a.height);
         const long ahead = sign * (across ? dx : dy), aside = std::labs(across ? dy : dx);
         const bool meets = across ? b.top < a.top + a.height && a.top < b.top + b.height
                                   : b.left < a.left + a.width && a.left < b.left + b.width;
-        if (ahead <= 0 || !meets) continue;
+        if (ahead <= 0 || !meets || !Reachable(model_, g, w)) continue;
         if (best == kNoWidget || ahead < bestAhead || (ahead == bestAhead && aside < bestAside)) {
             best = w;
             bestAhead = ahead;

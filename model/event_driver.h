@@ -66,6 +66,9 @@ private:
     bool realClock_ = false;
     bool stopped_ = false;
     std::uint64_t events_ = 0;
+    // What the focus was last settled on: a tick that changes neither needs no new look.
+    std::uint64_t settledChanges_ = ~0ull;
+    W settledFocus_ = kNoWidget;
 };
 
 }  // namespace vr

@@ -93,6 +93,7 @@ void WidgetModel::show(W w, bool visible) {
     Widget& x = mut(w);
     if (x.visible == visible) return;
     x.visible = visible;
+    ++shownOrEnabled_;
     touch(w, kDirtyVisible);
 }
 
@@ -104,6 +105,7 @@ void WidgetModel::enable(W w, bool enabled) {
     }
     if (x.enabled == enabled) return;
     x.enabled = enabled;
+    ++shownOrEnabled_;
     touch(w, kDirtyEnabled);
 }
 

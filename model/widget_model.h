@@ -149,6 +149,9 @@ public:
     W cursor() const { return cursor_; }
     void setCursor(W w) { cursor_ = w; }
     KeyPlan keyPlan() const { return keyPlan_; }
+    // Counts the changes of what shows and what is enabled: while it stands
+    // still, no widget has come to take clicks or ceased to.
+    std::uint64_t shownOrEnabledChanges() const { return shownOrEnabled_; }
     void setKeyPlan(KeyPlan plan) { keyPlan_ = plan; }
 
     // --- events: handlers the logic binds by widget name (an array's handler
@@ -203,6 +206,7 @@ private:
     W focus_ = kNoWidget;
     W cursor_ = kNoWidget;
     bool focusVisible_ = false;
+    std::uint64_t shownOrEnabled_ = 0;
     KeyPlan keyPlan_ = nullptr;
 };
 

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 
@@ -176,6 +177,10 @@ public:
     }
     Seed& cell(int k) { return op(kCell, k >> 8, k & 255); }
     Seed& offer(int slot) { return op(kOffer, slot - 1); }
+    Seed& keys(std::initializer_list<Key> keys) {
+        for (Key k : keys) op(kKey, static_cast<int>(k));
+        return *this;
+    }
     Seed& waitSeconds(int s) {
         for (; s > 0; s -= 255) op(kWaitSeconds, std::min(s, 255));
         return *this;
@@ -232,6 +237,14 @@ std::vector<std::pair<std::string, std::string>> SeedInputs() {
         {"loop-through-a-cross", loop.waitSeconds(45).bytes()},
         {"intermezzo-1-twice", twice.bytes()},
         {"won-level-99", Seed(99, 5).deal(99).bytes()},
+        // Level 1 from the keys: slot 1 laid under the cursor, a pause with the help read, and the water run.
+        {"keys-won-level-1",
+         Seed(1, 5)
+             .deal(1, false)
+             .draw(0, 9)
+             .keys({Key::Digit1, Key::Enter, Key::Escape, Key::Down, Key::Enter, Key::Escape, Key::Escape})
+             .waitSeconds(28)
+             .bytes()},
         {"outro", Seed(100, 1).deal(100).click("interok").click("ZKbaner").op(kCloseBrowser).bytes()},
     };
     const std::pair<int, const char*> screens[] = {{2, "interok"}, {3, "inter1"},  {4, "interok"},

@@ -9,8 +9,8 @@
 #            countdown's colours, the first flow tick at 23 s, a pause while the water
 #            flows, a spill that costs a life
 #   keys     the seeded window played with xdotool's keys alone, never the pointer: a
-#            held Enter deals once, the cursor marked above the inlet, 1 to 4 and Enter
-#            lay the pieces of a pipeline to the valve, a pause during the countdown,
+#            held Enter deals once, the cursor marked above the inlet, 1 to 4 (or Tab to
+#            the offer and Enter) and Enter lay the pieces of a pipeline to the valve, a pause during the countdown,
 #            the won level dealing level 2, the help read, "Quit to OS"
 #   soak     the help and the credits once, then random clicks for SOAK_SECONDS (120;
 #            SOAK_SEED repeats them) anywhere but "Quit to OS" and the banner: alive,
@@ -132,9 +132,10 @@ keys)
     xdotool keydown Return sleep 1 keyup Return  # held: its repeats press nothing more
     expect_pixel 275 475 $stub "a held Enter on \"Nová Hra\" deals level 1"
     expect_count 225 325 100 100 FFF3A0 -gt 700 "the cursor starts marked on the cell above the inlet"
-    # Up into the valve (4, 2): the double elbows from slots 1 and 4 on (3, 4) and (4, 4), two pieces
-    # put aside until slot 1 offers the cross, and the cross on (4, 3).
-    key 1 Return Right 4 Return Escape
+    # Up into the valve (4, 2): the double elbows from slots 1 and 4 on (3, 4) and (4, 4) (slot 4
+    # chosen by Tab, back to the board by Shift+Tab), two pieces put aside until slot 1 offers
+    # the cross, and the cross on (4, 3).
+    key 1 Return Tab Tab Tab Tab Return shift+Tab shift+Tab shift+Tab shift+Tab Right Return Escape
     expect_pixel 170 250 $panel "Escape pauses the game during the countdown"
     key Up Escape
     expect_pixel 170 250 $back "Escape on the paused menu goes on with the game"

@@ -188,6 +188,20 @@ bool GameWindow::event(QEvent* event) {
             event->accept();
             return true;
         }
+        // Page Up and Page Down scroll the text of the help or the story, as
+        // the mouse scrolls it.
+        if (k->key() == Qt::Key_PageUp || k->key() == Qt::Key_PageDown) {
+            for (W w = 0; w < static_cast<W>(model_.size()); ++w) {
+                auto* box = model_.at(w).kind == Kind::TextBox && model_.shown(w) ? dynamic_cast<TextBoxView*>(view(w))
+                                                                                  : nullptr;
+                if (box) {
+                    box->verticalScrollBar()->triggerAction(k->key() == Qt::Key_PageUp
+                                                                ? QAbstractSlider::SliderPageStepSub
+                                                                : QAbstractSlider::SliderPageStepAdd);
+                }
+            }
+            return true;
+        }
     }
     return QWidget::event(event);
 }

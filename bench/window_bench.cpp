@@ -158,6 +158,25 @@ void FlowTick(benchmark::State& state, Samples& s, int) {
     paints.report(state);
 }
 
+// An arrow key's move of the board's cursor on the 30 x 30 board, with the
+// repaint of the two cells whose mark it moves, to and fro along a row.
+void CursorMove(benchmark::State& state, Samples& s, int) {
+    auto win = OpenGame();
+    Deal(*win, 100);
+    win->key(Key::Right);  // the first key shows the mark
+    Draw();
+    Paints paints;
+    int step = 0;
+    for (auto _ : state) {
+        const Key k = step++ / 10 % 2 == 0 ? Key::Left : Key::Right;
+        Frame(state, s, paints, [&] {
+            win->key(k);
+            Draw();
+        });
+    }
+    paints.report(state);
+}
+
 // --- the baselines: plain QLabels showing pixmaps, as big as the cells ---
 
 constexpr int kSide = 30;
@@ -233,6 +252,7 @@ void AddWindowBenchmarks() {
     Add("window/first_deal/1", FirstDeal, 1)->Iterations(15);
     Add("window/first_deal/100", FirstDeal, 100)->Iterations(15);
     Add("window/flow_tick", FlowTick)->Iterations(2000);
+    Add("window/cursor_move", CursorMove)->Iterations(2000);
     Add("baseline/900_labels", BaselineLabelsChanged, kSide * kSide)->Iterations(300);
     Add("baseline/900_labels_created", Baseline900LabelsCreated)->Iterations(15);
     Add("baseline/one_label", BaselineLabelsChanged, 1)->Iterations(2000);

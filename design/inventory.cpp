@@ -5,6 +5,7 @@
 
 #include "design/bars.h"
 #include "design/fixed_texts.h"
+#include "design/keys.h"
 #include "design/rules.h"
 
 namespace vr {
@@ -235,6 +236,7 @@ void BuildWindow(WidgetModel& m) {
     d.timer("tok", rules::kFlowMs, {.enabled = false});
     d.timer("countdowntimer", 1000, {.enabled = false});
     d.timer("texttimer", 100);
+    m.setKeyPlan(&PlanKeys);
 }
 
 }  // namespace vr

@@ -87,11 +87,21 @@ std::string SpokenName(const WidgetModel& m, W w) {
 }
 
 const char* SpokenDescription(const Widget& x) {
-    if (x.name == "nabidka") return "díl v nabídce";
+    if (x.name == "nabidka") {
+        static const char* const keys[] = {"", "díl v nabídce, klávesa 1", "díl v nabídce, klávesa 2",
+                                           "díl v nabídce, klávesa 3", "díl v nabídce, klávesa 4"};
+        return x.index >= 1 && x.index <= 4 ? keys[x.index] : "díl v nabídce";
+    }
+    if (x.name == "menu") return "pozastaví hru, klávesa Escape nebo P";
     if (x.name == "countdown") return "odpočet do puštění vody";
     if (x.name == "ZKbaner") return "otevře časopis Zabavklub v prohlížeči";
     if (x.name == "Image1") return "kliknutím se obrázek zavře";
     return "";
+}
+
+const char* BoardKeysHelp() {
+    return "Šipky posouvají kurzor po hrací ploše, klávesy 1 až 4 vyberou díl z nabídky, Enter "
+           "nebo mezerník ho položí na políčko pod kurzorem, Escape nebo P hru pozastaví.";
 }
 
 const std::string& TickerLine() {

@@ -37,6 +37,9 @@ std::string SpokenName(const WidgetModel& m, W w);
 // What a widget does, where its name does not say it; "" elsewhere.
 const char* SpokenDescription(const Widget& x);
 
+// How the board is played from the keys, told with the board itself.
+const char* BoardKeysHelp();
+
 // The whole line the ticker types.
 const std::string& TickerLine();
 

@@ -107,6 +107,9 @@ void Main::PlaceInlet(int n) {
     prevY = static_cast<Byte>(n + 1);
     prevX = static_cast<Byte>(m);
     HoldCell(cells(m, n), w_.pzed[0]);
+    // The keys' cursor starts above the inlet, where the pipe begins.
+    m_.setCursor(cells(m, n - 1));
+    m_.setFocus(cells(m, n - 1));
     Piece& in = board(m, n);
     in.isValve = True;
     in.setStep(kFromBelow, 0, -1);

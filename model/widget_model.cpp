@@ -93,6 +93,7 @@ void WidgetModel::show(W w, bool visible) {
     Widget& x = mut(w);
     if (x.visible == visible) return;
     x.visible = visible;
+    ++shownOrEnabled_;
     touch(w, kDirtyVisible);
 }
 
@@ -104,6 +105,7 @@ void WidgetModel::enable(W w, bool enabled) {
     }
     if (x.enabled == enabled) return;
     x.enabled = enabled;
+    ++shownOrEnabled_;
     touch(w, kDirtyEnabled);
 }
 
@@ -173,6 +175,28 @@ int WidgetModel::memberCount(std::string_view array) const {
     auto it = arrays_.find(std::string(array));
     VR_CHECK(it != arrays_.end(), "no widget array named %.*s", int(array.size()), array.data());
     return it->second.count;
+}
+
+const std::vector<W>& WidgetModel::members(std::string_view array) const {
+    auto it = arrays_.find(std::string(array));
+    VR_CHECK(it != arrays_.end(), "no widget array named %.*s", int(array.size()), array.data());
+    return it->second.slots;
+}
+
+void WidgetModel::setFocus(W w) {
+    if (w == focus_) return;
+    if (focus_ != kNoWidget) touch(focus_, kDirtyFocus);
+    if (w != kNoWidget) {
+        mut(w);
+        touch(w, kDirtyFocus);
+    }
+    focus_ = w;
+}
+
+void WidgetModel::setFocusVisible(bool visible) {
+    if (visible == focusVisible_) return;
+    focusVisible_ = visible;
+    if (focus_ != kNoWidget) touch(focus_, kDirtyFocus);
 }
 
 void WidgetModel::setTimer(W timer, bool enabled) {

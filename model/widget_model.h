@@ -59,7 +59,13 @@ enum Dirty : std::uint32_t {
     kDirtyBorder = 1u << 5,
     kDirtyGeometry = 1u << 6,
     kDirtyAll = 0x7fu,
+    kDirtyFocus = 1u << 7,  // took or lost the keyboard's focus, or its mark shows or hides
 };
+
+struct KeyScreen;
+class WidgetModel;
+// What the window's design tells the keys about the screen that shows (model/keys.h).
+using KeyPlan = void (*)(const WidgetModel& model, KeyScreen& screen);
 
 struct Widget {
     std::string name;
@@ -119,6 +125,8 @@ public:
     // Creates member `index` of an array as a copy of member 0, hidden.
     W loadMember(std::string_view array, int index);
     int memberCount(std::string_view array) const;
+    // The members of an array by index; kNoWidget where an index has none.
+    const std::vector<W>& members(std::string_view array) const;
     // Timers: enabling at time t gives the first tick at t + Interval; a new
     // Interval takes effect from the next tick; disabling cancels the pending tick.
     void setTimer(W timer, bool enabled);
@@ -130,6 +138,21 @@ public:
     bool clickable(W w) const;
     // Visible on screen: itself and every container visible.
     bool shown(W w) const;
+
+    // --- the keyboard's focus: one widget or none, marked on screen only once
+    // a key has been used; and the board's cursor, where the focus rests on
+    // the board and comes back to ---
+    W focus() const { return focus_; }
+    void setFocus(W w);
+    bool focusVisible() const { return focusVisible_; }
+    void setFocusVisible(bool visible);
+    W cursor() const { return cursor_; }
+    void setCursor(W w) { cursor_ = w; }
+    KeyPlan keyPlan() const { return keyPlan_; }
+    // Counts the changes of what shows and what is enabled: while it stands
+    // still, no widget has come to take clicks or ceased to.
+    std::uint64_t shownOrEnabledChanges() const { return shownOrEnabled_; }
+    void setKeyPlan(KeyPlan plan) { keyPlan_ = plan; }
 
     // --- events: handlers the logic binds by widget name (an array's handler
     // gets the member index, -1 for a plain widget), delivered by the event driver ---
@@ -180,6 +203,11 @@ private:
     std::vector<W> timers_;
     std::vector<W> changed_;
     std::int64_t now_ = 0;
+    W focus_ = kNoWidget;
+    W cursor_ = kNoWidget;
+    bool focusVisible_ = false;
+    std::uint64_t shownOrEnabled_ = 0;
+    KeyPlan keyPlan_ = nullptr;
 };
 
 }  // namespace vr

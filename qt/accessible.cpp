@@ -143,6 +143,8 @@ public:
         s.invisible = !m.shown(w_);
         if (x.kind == Kind::Button || x.kind == Kind::Image) {
             s.disabled = !m.clickable(w_);
+            s.focusable = x.name != "dsel";
+            s.focused = m.focusVisible() && m.focus() == w_;
         } else if (x.kind == Kind::Frame) {
             for (W c = w_; c != kNoWidget; c = m.at(c).container) s.disabled |= !m.at(c).enabled;
         }
@@ -297,6 +299,7 @@ public:
     QWindow* window() const override { return win_.windowHandle(); }
     QAccessible::Role role() const override { return QAccessible::Table; }
     QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) return QString::fromUtf8(BoardKeysHelp());
         return t == QAccessible::Name ? QStringLiteral("Hrací plocha") : QString();
     }
     QAccessible::State state() const override {
@@ -453,6 +456,12 @@ void AnnounceChanges(GameWindow& win, const std::vector<WidgetModel::Change>& ch
         }
         if ((c.bits & kDirtyVisible) && IsBoardCell(x)) cells = true;
     }
+    // The focus moved, or a key showed it: the screen reader reads the
+    // focused widget's name.
+    const W focus = m.focus();
+    const bool moved = std::any_of(changes.begin(), changes.end(),
+                                   [&](const auto& c) { return c.w == focus && (c.bits & kDirtyFocus); });
+    if (moved && m.focusVisible() && Told(win, focus)) Send(Interface(win, focus), QAccessible::Focus);
     // The board shows while it has cells.
     if (cells) {
         auto* board = dynamic_cast<BoardAccessible*>(Interface(win, kBoard));

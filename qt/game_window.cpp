@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -36,6 +37,30 @@ std::unique_ptr<Random> MakeRandom(std::optional<std::uint32_t> fixedSeed) {
 
 // Frames, buttons and text boxes lie above the labels and images of their container.
 bool Windowed(Kind k) { return k == Kind::Frame || k == Kind::Button || k == Kind::TextBox; }
+
+// The game's key for a key the player pressed; none for keys it leaves to
+// the desktop (any with Ctrl, Alt or the logo key).
+std::optional<Key> GameKey(const QKeyEvent& e) {
+    if (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return std::nullopt;
+    switch (e.key()) {
+        case Qt::Key_Tab: return e.modifiers() & Qt::ShiftModifier ? Key::BackTab : Key::Tab;
+        case Qt::Key_Backtab: return Key::BackTab;
+        case Qt::Key_Left: return Key::Left;
+        case Qt::Key_Right: return Key::Right;
+        case Qt::Key_Up: return Key::Up;
+        case Qt::Key_Down: return Key::Down;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return Key::Enter;
+        case Qt::Key_Space: return Key::Space;
+        case Qt::Key_Escape: return Key::Escape;
+        case Qt::Key_P: return Key::P;
+        case Qt::Key_1: return Key::Digit1;
+        case Qt::Key_2: return Key::Digit2;
+        case Qt::Key_3: return Key::Digit3;
+        case Qt::Key_4: return Key::Digit4;
+        default: return std::nullopt;
+    }
+}
 
 // The window's own icon, in the three sizes it was designed in. Task bars
 // and window switchers show the installed icons (up to 256 pixels) of the
@@ -115,6 +140,48 @@ bool GameWindow::click(W w) {
     applyChanges();
     arm();
     return handled;
+}
+
+bool GameWindow::key(Key k, bool repeat) {
+    if (!clockHeld_) driver_.advanceTo(clock());
+    const bool handled = driver_.key(k, repeat);
+    applyChanges();
+    arm();
+    return handled;
+}
+
+void GameWindow::hideFocus() {
+    if (!model_.focusVisible()) return;
+    model_.setFocusVisible(false);
+    applyChanges();
+}
+
+bool GameWindow::event(QEvent* event) {
+    // Every key comes here (no widget of the window takes the focus of Qt),
+    // Tab too, before Qt could move a focus of its own.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(event);
+        if (const std::optional<Key> game = GameKey(*k)) {
+            key(*game, k->isAutoRepeat());
+            event->accept();
+            return true;
+        }
+        // Page Up and Page Down scroll the text of the help or the story, as
+        // the mouse scrolls it.
+        if (k->key() == Qt::Key_PageUp || k->key() == Qt::Key_PageDown) {
+            for (W w = 0; w < static_cast<W>(model_.size()); ++w) {
+                auto* box = model_.at(w).kind == Kind::TextBox && model_.shown(w) ? dynamic_cast<TextBoxView*>(view(w))
+                                                                                  : nullptr;
+                if (box) {
+                    box->verticalScrollBar()->triggerAction(k->key() == Qt::Key_PageUp
+                                                                ? QAbstractSlider::SliderPageStepSub
+                                                                : QAbstractSlider::SliderPageStepAdd);
+                }
+            }
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void GameWindow::tick() {
@@ -288,7 +355,7 @@ void GameWindow::apply(W w, std::uint32_t bits) {
     QWidget* v = slot;
     if (bits & kDirtyGeometry) place(w, v);
     if ((bits & kDirtyCaption) && x.kind == Kind::TextBox) static_cast<TextBoxView*>(v)->refresh();
-    if (bits & (kDirtyCaption | kDirtyColor | kDirtyPicture | kDirtyBorder | kDirtyEnabled)) v->update();
+    if (bits & (kDirtyCaption | kDirtyColor | kDirtyPicture | kDirtyBorder | kDirtyEnabled | kDirtyFocus)) v->update();
     if (bits & kDirtyVisible) {
         v->setVisible(x.visible);
         if (IsBoardCell(x)) touchedStrips_.push_back(v->parentWidget());
@@ -309,6 +376,7 @@ bool GameWindow::eventFilter(QObject* watched, QEvent* event) {
     if (it == watched_.constEnd()) return false;
     const W w = it.value();
     auto* mouse = static_cast<QMouseEvent*>(event);
+    if (type != QEvent::MouseButtonRelease) hideFocus();
     if (mouse->button() == Qt::LeftButton) {
         if (type == QEvent::MouseButtonPress) {
             press(w);
@@ -353,6 +421,7 @@ void GameWindow::setDown(W w, bool down) {
 
 void GameWindow::mousePressEvent(QMouseEvent* event) {
     // The bare window: no widget was pressed.
+    hideFocus();
     pressed_ = kNoWidget;
     lastPress_ = kNoWidget;
     event->accept();

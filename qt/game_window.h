@@ -61,6 +61,9 @@ public:
     // A click as the player's reaches the game: the timers due by now tick
     // first, and the window shows the outcome.
     bool click(W w);
+    // A key as the player's reaches the game, the same way; true when it
+    // clicked something.
+    bool key(Key k, bool repeat = false);
     // Mirrors what the game changed since the last call.
     void applyChanges();
     // Told of each batch of changes once it shows, while Qt's accessibility
@@ -71,6 +74,7 @@ public:
     void holdClock();
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -87,6 +91,7 @@ private:
     bool waits(W w) const;
     void watch(QObject* o, W w);
     void press(W w);
+    void hideFocus();
     void release(W w, bool inside);
     void setDown(W w, bool down);
     void tick();

@@ -103,6 +103,16 @@ MirrorView::MirrorView(const WidgetModel& model, W w, QWidget* parent) : QWidget
     setFocusPolicy(Qt::NoFocus);
 }
 
+void MirrorView::drawFocus(QPainter& p, const DevicePixels& device) {
+    // #fff3a0 has a contrast of 3.4:1 or more with every brown of the window
+    // (the lightest bar shade #a97734 the least), black over 10:1 with the
+    // pipes and the water.
+    const int light = device.line(2), dark = device.line(1);
+    const QRect r = device.rect();
+    DevicePixels::frame(p, r, light, QColor(0xff, 0xf3, 0xa0), QColor(0xff, 0xf3, 0xa0));
+    DevicePixels::frame(p, r.adjusted(light, light, -light, -light), dark, Qt::black, Qt::black);
+}
+
 void FrameView::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), ToColor(model().backColor));
@@ -134,6 +144,7 @@ void ImageView::paintEvent(QPaintEvent*) {
         p.setClipping(false);
     }
     if (border > 0) DevicePixels::frame(p, all, border, Qt::black, Qt::black);
+    if (focused()) drawFocus(p, device);
 }
 
 ButtonView::ButtonView(const WidgetModel& model, W w, QWidget* parent)
@@ -166,6 +177,7 @@ void ButtonView::paintEvent(QPaintEvent*) {
             p.fillRect(QRect(inner.left(), inner.bottom() - line + 1, inner.width(), line), shadow);
             p.fillRect(QRect(inner.right() - line + 1, inner.top(), line, inner.height()), shadow);
         }
+        if (focused()) drawFocus(p, device);
         p.restore();
     }
 

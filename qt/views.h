@@ -58,6 +58,12 @@ public:
 
 protected:
     const Widget& model() const { return model_.at(w_); }
+    // The keyboard's focus is here, and marked.
+    bool focused() const { return model_.focusVisible() && model_.focus() == w_; }
+    // The mark of the focus: a light ring at the view's edge with a dark line
+    // inside it, which stands out on the brown panels and on the pictures'
+    // light pipes alike, on whole device pixels.
+    static void drawFocus(QPainter& p, const DevicePixels& device);
 
 private:
     const WidgetModel& model_;

@@ -1,9 +1,9 @@
 // One input is one game on the widget model, read from both ends. From the front: a first byte that either deals
 // level byte + 1 at once (below 100; the next byte gives 1 to 5 lives) or leaves the main menu up, then events:
-// clicks on any widget or array member the window has, clickable or not (the model's rule decides), and the passing
-// of time. From the back: the chance of the deals and refills, one byte a draw; once the input is used up a fixed
-// seed takes over, so each input always plays the same way. After every click and every tick of the game's timers
-// the rules of logic/invariants.h must hold; a broken rule stops the program with a message naming it.
+// clicks on any widget or array member the window has, clickable or not (the model's rule decides), keys pressed or
+// held, and the passing of time. From the back: the chance of the deals and refills, one byte a draw; once the input is
+// used up a fixed seed takes over, so each input always plays the same way. After every click and every tick of the
+// game's timers the rules of logic/invariants.h must hold; a broken rule stops the program with a message naming it.
 //
 // Built with VR_FUZZ_REPLAY it is a program of its own, without libFuzzer: it plays every input in the folders
 // named, then tells the deepest level and the story screens reached.
@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 
@@ -31,10 +32,10 @@ struct FuzzReach {
 FuzzReach* Reached = nullptr;
 
 // The events of an input (below kOps), and how a broken rule's trail names them.
-enum Op { kWidget, kPlain, kCell, kOffer, kWaitMs, kWaitSeconds, kNextTick, kCloseBrowser, kOps, kTick, kDeal };
+enum Op { kWidget, kPlain, kCell, kOffer, kWaitMs, kWaitSeconds, kNextTick, kCloseBrowser, kKey, kOps, kTick, kDeal };
 constexpr const char* kOpNames[] = {
-    "click widget", "click plain widget", "click cell", "click offer", "wait ms",   "wait seconds",
-    "next tick",    "browser closes",     "",           "tick at ms",  "deal level"};
+    "click widget",   "click plain widget", "click cell", "click offer", "wait ms",   "wait seconds", "next tick",
+    "browser closes", "key (+100: held)",   "",           "tick at ms",  "deal level"};
 constexpr int kStartAtMenu = 100;
 
 struct Input {
@@ -85,10 +86,15 @@ public:
                 case kWaitMs: arg = in_.word(); break;
                 case kWaitSeconds: arg = in_.byte() * 1000; break;
                 case kNextTick: arg = static_cast<int>(std::max<std::int64_t>(0, g_.driver.nextDue() - now())); break;
+                case kKey: arg = in_.byte(); break;
                 default: break;
             }
             if (op == kWaitMs || op == kWaitSeconds || op == kNextTick) {
                 wait(arg);
+            } else if (op == kKey) {
+                // One byte: the key, and whether it is a repeat of a held one.
+                g_.driver.key(static_cast<Key>(arg % kKeyCount), arg >= 128);
+                arg = arg % kKeyCount + (arg >= 128 ? 100 : 0);
             } else if (op == kCloseBrowser) {
                 const auto& browsers = g_.platform.browsers;
                 if (!browsers.empty() && browsers.back()->onQuit) browsers.back()->onQuit();

@@ -178,9 +178,27 @@ inline std::string Clickable(const Game& g) {
 
 void ExpectInStep(const Game& g);  // invariants.h
 
+// A key by its name: "Tab", "BackTab", "Left", "Right", "Up", "Down", "Enter", "Space", "Esc", "P", "1".."4".
+inline Key KeyNamed(const std::string& name) {
+    static const char* const names[] = {"Tab",   "BackTab", "Left", "Right", "Up", "Down", "Enter",
+                                        "Space", "Esc",     "P",    "1",     "2",  "3",    "4"};
+    const auto it = std::find(std::begin(names), std::end(names), name);
+    VR_CHECK(it != std::end(names), "no key named %s", name.c_str());
+    return static_cast<Key>(it - std::begin(names));
+}
+
+// The widget with the keyboard's focus as "name" or "name(i)", "" for none; "[...]" around it while it is marked.
+inline std::string Focus(const Game& g) {
+    const W f = g.model.focus();
+    if (f == kNoWidget) return "";
+    const Widget& x = g.model.at(f);
+    const std::string name = x.name + (x.index < 0 ? "" : "(" + std::to_string(x.index) + ")");
+    return g.model.focusVisible() ? "[" + name + "]" : name;
+}
+
 // Plays a line of actions, then checks what the screen shows (a null leaves it unchecked) and the rules of
-// invariants.h. The actions, by spaces: a click on "name" or "name(i)", refused with a leading "!", or "+ms"
-// waited.
+// invariants.h. The actions, by spaces: a click on "name" or "name(i)", refused with a leading "!", "+ms" waited,
+// or a key "<Enter>", held with "<Enter~>" (a repeat).
 inline void Play(Game& g, const std::string& actions, const char* panels = nullptr, const char* clickable = nullptr,
                  const std::string& side = "") {
     std::istringstream in(actions);
@@ -188,6 +206,9 @@ inline void Play(Game& g, const std::string& actions, const char* panels = nullp
         const bool refused = a[0] == '!', indexed = a.back() == ')';
         if (a[0] == '+') {
             g.advance(std::stoll(a.substr(1)));
+        } else if (a[0] == '<') {
+            const bool held = a[a.size() - 2] == '~';
+            g.driver.key(KeyNamed(a.substr(1, a.size() - 2 - held)), held);
         } else {
             const int index = indexed ? std::stoi(a.substr(a.find('(') + 1)) : -1;
             EXPECT_EQ(g.click(a.substr(refused, a.find('(') - refused), index), !refused) << a;

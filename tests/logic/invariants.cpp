@@ -130,6 +130,22 @@ std::string ScreenViolation(const Game& g) {
         return "a level in play with no lives, or the side panel shows other level or lives than the game has";
     if (v.isVisible(m.widgets().countdown) && !v.isEnabled(countdown) && v.tag(countdown) != kCountdownPaused)
         return "the countdown label is up with no countdown running or paused";
+    // The keys: the focus on a widget that takes clicks, in the panel on top, or the board's cursor on a cell of
+    // the board in play; the cursor on the board.
+    const W focus = v.focus(), cursor = v.cursor();
+    const auto isCell = [&](W w) { return w != kNoWidget && v.at(w).name == "pole" && v.isVisible(w); };
+    if (cursor != kNoWidget && !isCell(cursor)) return "the cursor off the board";
+    if (focus != kNoWidget) {
+        const W top = v.isVisible(m.widgets().interfrm) ? m.widgets().interfrm
+                      : v.isVisible(m.widgets().napfrm) ? m.widgets().napfrm
+                      : v.isVisible(m.widgets().dframe) ? m.widgets().dframe
+                                                        : m.widgets().menufrm;
+        const bool onTop = v.at(focus).container == top || (top == m.widgets().menufrm && focus == m.widgets().ZKbaner);
+        const bool onBoard = isCell(focus) && focus == cursor && !waits && n > 0;
+        if (!(v.clickable(focus) && (onTop || !v.isVisible(top))) && !onBoard)
+            return "the focus on " + v.at(focus).name + ", which can not take a click there";
+        if (v.at(focus).name == "dsel") return "the focus on a hidden target of the credit line";
+    }
     int texts = 0;
     for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 101, 301, 501, 701}) texts += v.isVisible(v.id("intertext", i));
     if (texts > 1) return std::to_string(texts) + " story texts visible";

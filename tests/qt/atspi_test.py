@@ -1,8 +1,11 @@
 #!/usr/bin/python3
 # A screen reader's turn at the game through AT-SPI alone, run by atspi_test.sh on the window
 # of known deals (vr-seeded-window: offer slot 3 holds the double elbow): the menu, "Nová Hra",
-# the board as a table, a piece laid by presses, what the game announces, the pause and quitting.
+# the board as a table, a piece laid by presses, what the game announces, the keys' focus as the
+# cursor moves and a piece laid from the keys, the pause and quitting.
+import os
 import re
+import subprocess
 import sys
 import time
 
@@ -14,6 +17,7 @@ from gi.repository import GLib  # noqa: E402
 
 ELBOWS = "dvojité koleno shora doprava a zleva dolů"
 NAME, CHECKED = "object:property-change:accessible-name", "object:state-changed:checked"
+FOCUSED = "object:state-changed:focused"
 
 
 def states(o):
@@ -53,11 +57,12 @@ def press(o):
 
 
 pyatspi.setTimeout(3000, 15000)
-app, heard = None, []
+app, heard, focused = None, [], []
 check(f"{sys.argv[1]} is on the accessibility bus", lambda: any(
     a and a.name == sys.argv[1] and a.childCount for a in pyatspi.Registry.getDesktop(0)), 20)
 app, started = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == sys.argv[1]), time.monotonic()
 pyatspi.Registry.registerEventListener(lambda e: heard.append((e.type, e.detail1, e.source)), NAME, CHECKED)
+pyatspi.Registry.registerEventListener(lambda e: e.detail1 and focused.append(e.source), FOCUSED)
 
 objects = list(shown(app))
 buttons = {o.name: "enabled" in states(o) for o in objects if role(o) == "push button"}
@@ -85,6 +90,15 @@ press(cell)
 check("a pressed empty cell holds the piece and takes no other; the slot is refilled, not checked", lambda: (
     cell.name == laid and "enabled" not in states(cell) and "checked" not in states(slot) and slot.name != ELBOWS))
 
+# The keys (the window has X's input focus): the first shows the cursor above the inlet, the
+# arrows move it, 1 and Enter lay slot 1's piece under it; heard below.
+keys = ["Right", "Left", "Up", "Down", "1", "Return"]
+subprocess.run(["xdotool", "windowfocus", "--sync", os.environ["VR_WID"]], check=True)
+for k in keys:
+    subprocess.run(["xdotool", "key", k], check=True)
+    time.sleep(0.1)
+under = table.getAccessibleAt(3, 1)
+
 # Nine seconds after the start the ticker has typed its line.
 ticker = [o for o in shown(app) if o.getRoleName() == "label"][-1]
 GLib.timeout_add(int(max(0.5, 9 - (time.monotonic() - started)) * 1000), pyatspi.Registry.stop)
@@ -95,6 +109,12 @@ check("the ticker says its whole line once, not a name per letter", lambda: (
 check("the laid piece, the refilled slot, its selection and the countdown are announced", lambda: all(
     e in heard for e in [(NAME, 0, cell), (NAME, 0, slot), (CHECKED, 1, slot), (CHECKED, 0, slot),
                          (NAME, 0, find("label", "1[0-9]"))]), 0)
+
+moves = [table.getAccessibleAt(r, c) for r, c in [(3, 2), (3, 1), (2, 1), (3, 1)]]
+check(f"the focus is announced on each cell the keys move it to: {[o.name for o in focused]}", lambda: (
+    focused == moves and moves[0].name == "řádek 4, sloupec 3: prázdné"), 0)
+check(f'1 and Enter lay a piece under the cursor, and its new name is announced: "{under.name}"', lambda: (
+    not under.name.endswith("prázdné") and (NAME, 0, under) in heard and "focused" in states(under)), 0)
 
 press(find("push button", "Menu"))
 check('"Menu" pauses the game: "Pokračovat" is enabled', lambda: "enabled" in states(find("push button", "Pokračovat")))

@@ -43,6 +43,6 @@ a11y_pid=$(ps -o pid= --ppid "$launcher_pid" | tr -d ' ' | head -n1)
 # announced itself on the bus.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_game "$game"
-/usr/bin/python3 "$(dirname "$0")/atspi_test.py" "$(basename "$game")" || fail "the screen reader's checks"
+VR_WID=$wid /usr/bin/python3 "$(dirname "$0")/atspi_test.py" "$(basename "$game")" || fail "the screen reader's checks"
 expect_quit
 echo "AT-SPI: every check passed"

@@ -1,5 +1,6 @@
 // The mouse as the window hands it to the game (no widget takes the keyboard's focus; the real window's tests time
 // the game's clock).
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
@@ -75,6 +76,9 @@ TEST_F(Input, HelpTextScrollsInItsBox) {
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isReadOnly() && box->verticalScrollBar()->isVisible());
     EXPECT_GT(box->verticalScrollBar()->maximum(), 0) << "the help text is longer than its box";
+    QKeyEvent page(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+    QApplication::sendEvent(win.get(), &page);
+    EXPECT_GT(box->verticalScrollBar()->value(), 0) << "Page Down scrolls it";
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("Jednoho krásného, hřejivého rána")));
     EXPECT_FALSE(box->toPlainText().contains(QChar('\r')));
 }

@@ -8,8 +8,13 @@
 #            down what it opens: the credits, the banner; the deal, laying, the
 #            countdown's colours, the first flow tick at 23 s, a pause while the water
 #            flows, a spill that costs a life
-part=${1:?usage: real_window.sh shipped|play GAME}
-game=${2:?usage: real_window.sh shipped|play GAME}
+#   keys     the seeded window played with xdotool's keys alone, never the pointer: a
+#            held Enter deals once, the cursor marked above the inlet, 1 to 4 (or Tab to
+#            the offer and Enter) and Enter lay the pieces of a pipeline to the valve, a
+#            pause during the countdown, the won level dealing level 2, the help read,
+#            "Quit to OS"
+part=${1:?usage: real_window.sh shipped|play|keys GAME}
+game=${2:?usage: real_window.sh shipped|play|keys GAME}
 . "$(dirname "$0")/xwindow.sh"
 start_xvfb
 recording_browser
@@ -118,6 +123,36 @@ play)
         [ "$(at 230 375)" = $back ]; }
     wait_for 5500 "the spill deals the level again with a life less" dealt_again
     expect_count $countdown $green -gt 1000 "the new countdown is green" ;;
+keys)
+    key() { for k in "$@"; do xdotool key "$k"; done; sleep 0.3; }
+    xdotool windowfocus --sync "$wid"
+    level0=$(count_colour $level $readout)
+    xdotool keydown Return sleep 1 keyup Return  # held: its repeats press nothing more
+    expect_pixel 275 475 $stub "a held Enter on \"Nová Hra\" deals level 1"
+    expect_count 225 325 100 100 FFF3A0 -gt 700 "the cursor starts marked on the cell above the inlet"
+    # Up into the valve (4, 2): the double elbows from slots 1 and 4 on (3, 4) and (4, 4) (slot 4
+    # chosen by Tab, back to the board by Shift+Tab), two pieces put aside until slot 1 offers
+    # the cross, and the cross on (4, 3).
+    key 1 Return Tab Tab Tab Tab Return shift+Tab shift+Tab shift+Tab shift+Tab Right Return Escape
+    expect_pixel 170 250 $panel "Escape pauses the game during the countdown"
+    key Up Escape
+    expect_pixel 170 250 $back "Escape on the paused menu goes on with the game"
+    key Up Up Up Left Left Left 2 Return Right 2 Return Right Right Right 1 Return Left Down Down 1 Return
+    shot
+    for c in "226 326" "326 326" "326 226"; do
+        [ "$(count_colour $c 98 98 $back)" -lt 8000 ] || fail "no piece laid at $c"
+    done
+    pass "1 to 4 and Enter lay the pipeline under the cursor"
+    won() { shot && [ "$(count_colour $level $readout)" != "$level1" ] && [ "$(at 375 275)" = $back ]; }
+    level1=$(count_colour $level $readout)
+    [ "$level1" != "$level0" ] || fail "the level read-out did not change from 0"
+    wait_for 45000 "the water passes the valve: level 1 won, level 2 dealt" won
+    key Escape Down Return
+    expect_pixel 84 428 $panel "Escape, Down and Enter on the menu show the help"
+    key Return
+    expect_pixel 84 428 $back "Enter presses \"Okay\""
+    xdotool key Down Down Return
+    expect_quit ;;
 *) fail "no part named $part" ;;
 esac
 echo "real window, $part: $passed passed, 0 failed"

@@ -1,8 +1,9 @@
 // The window on a denser screen, at whatever scale the screen has (CTest runs this group again at 1.25, 1.5, 1.75
 // and 2 device pixels to a pixel): the bars meet without a seam, every line of the design is whole device pixels
-// wide, the board keeps its edge lines, and at twice the density the pictures are their copies drawn at twice the
-// size.
+// wide, the board keeps its edge lines, at twice the density the pictures are their copies drawn at twice the size,
+// and the keyboard's focus mark lies on whole device pixels at the edge of what it marks.
 #include <QImage>
+#include <QKeyEvent>
 
 #include <cmath>
 
@@ -85,6 +86,37 @@ TEST_F(Scaled, TheBoardsEdgeLinesTheSlotsFrameAndTheTilesFillTheirPixels) {
         EXPECT_EQ(img.copy(inlet), twice(game.cells(3, 5))) << "the inlet is its 2x picture";
         EXPECT_EQ(img.copy(device(id("nabidka", 2))), twice(id("nabidka", 2))) << "an offered piece is its 2x picture";
     }
+}
+
+// The mark shows once a key is pressed: a light ring two pixels wide and a black line inside it, over the edge of
+// the focused widget only; the next key moves it and the old place is as it was; a mouse press hides it, and the
+// window is then pixel for pixel as the mouse left it.
+TEST_F(Scaled, TheFocusMarkRingsTheFocusedWidgetOnWholeDevicePixelsUntilTheMouse) {
+    ASSERT_TRUE(win->click(id("novahra")));
+    const QImage before = shot();
+    const auto press = [&](Qt::Key k) {
+        QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(win.get(), &e);
+    };
+    const auto ringed = [&](const QImage& img, W w) {
+        const QRect r = device(w);
+        const int light = std::max(1, edge(2));
+        const QRect inner = r.adjusted(light, light, -light, -light);
+        const QRect rest = inner.adjusted(line(), line(), -line(), -line());
+        return count(img, r, 0xfff3a0) == r.width() * r.height() - inner.width() * inner.height() &&
+               framed(img, inner) && img.copy(rest) == before.copy(rest);
+    };
+    const W cell = win->game().state().cells(3, 4), slot = id("nabidka", 1);
+    press(Qt::Key_Right);  // the first key shows the cursor where the deal put it
+    QImage img = shot();
+    EXPECT_TRUE(ringed(img, cell)) << ratio() << "x";
+    EXPECT_EQ(count(img, img.rect(), 0xfff3a0), count(img, device(cell), 0xfff3a0)) << "one mark only";
+    press(Qt::Key_Tab);  // Tab is the game's, not Qt's
+    img = shot();
+    EXPECT_TRUE(ringed(img, slot)) << ratio() << "x";
+    EXPECT_EQ(img.copy(device(cell)), before.copy(device(cell)));
+    clickAt(rectOf(id("Label1")).center());
+    EXPECT_EQ(shot(), before);
 }
 
 }  // namespace

@@ -34,7 +34,9 @@ count_colour() {
 }
 signature() { crop "$1" "$2" "$3" "$4" -format %# info:; }
 # Checks: a command (after the ms it may take and what it shows) polled until
-# it succeeds; a point's colour within 2 s; how many pixels of a rectangle
+# it succeeds, failing only when a generous time is up (a busy machine is
+# slow, and a check waits for what the game shows, not for the clock); a
+# point's colour; how many pixels of a rectangle
 # have a colour (then a test such as -gt 1000 and what it shows).
 wait_for() {
     local end=$(($(now_ms) + $1)) what=$2
@@ -43,16 +45,16 @@ wait_for() {
     pass "$what"
 }
 is() { [ "$(pixel "$1" "$2")" = "$3" ]; }
-expect_pixel() { wait_for 2000 "$4" is "$1" "$2" "$3"; }
+expect_pixel() { wait_for 10000 "$4" is "$1" "$2" "$3"; }
 expect_count() {
     local n
     n=$(count_colour "$1" "$2" "$3" "$4" "$5")
     [ "$n" "$6" "$7" ] || fail "$8: $n pixels of #$5"
     pass "$8"
 }
-# After "Quit to OS": the game ends within a second, with status 0.
+# After "Quit to OS": the game ends, with status 0.
 expect_quit() {
-    wait_for 1000 "\"Quit to OS\" ends the game within a second" eval '! alive'
+    wait_for 10000 "\"Quit to OS\" ends the game" eval '! alive'
     wait "$game_pid"
     local status=$?
     game_pid=""
@@ -65,7 +67,7 @@ start_xvfb() {
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
         server_pid=$!
-        for _ in $(seq 100); do
+        for _ in $(seq 400); do
             kill -0 $server_pid 2>/dev/null || break
             [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")" = $server_pid ] &&
                 DISPLAY=":$n" xdotool getmouselocation >/dev/null 2>&1 && export DISPLAY=":$n" && return 0
@@ -82,7 +84,7 @@ start_xvfb() {
 start_game() {
     "$@" >"$work/game.log" 2>&1 &
     game_pid=$!
-    for _ in $(seq 150); do
+    for _ in $(seq 300); do
         wid=$(xdotool search --onlyvisible --name "Vojtik Rournik" 2>/dev/null | head -n 1)
         [ -n "$wid" ] && break
         alive || fail "the game ended at start"
@@ -92,7 +94,7 @@ start_game() {
     local WIDTH HEIGHT SCREEN WINDOW
     eval "$(xdotool getwindowgeometry --shell "$wid")"  # X, Y, WIDTH, HEIGHT
     [ "$WIDTH x $HEIGHT" = "800 x 600" ] || fail "the window is $WIDTH x $HEIGHT"
-    wait_for 5000 "the window, 800 x 600, shows the menu" is 158 222 755324
+    wait_for 20000 "the window, 800 x 600, shows the menu" is 158 222 755324
 }
 
 # A browser that only writes down the addresses it is asked to open, one a

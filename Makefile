@@ -4,7 +4,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps test-deps configure build run test test-asan fuzz-build fuzz-smoke fuzz bench package reproducible install screenshots pictures clean
+.PHONY: all deps test-deps configure build run test test-asan test-clang test-debian12 test-debian13 fuzz-build fuzz-smoke fuzz bench package reproducible install screenshots pictures clean
 
 all: build
 
@@ -41,6 +41,23 @@ test-asan: test-deps
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j2 -LE 'realwindow|style|package'
+
+# Everything `make test` builds in its first step, built by clang with
+# warnings taken as errors, and its suite run. Left out: the two-minute soak
+# (random clicks on the same window, whichever compiler built it) and the
+# style check (it reads the sources; the build above checks them).
+CLANG_BUILD = $(BUILD)-clang
+test-clang: test-deps
+	@CXX=clang++ cmake -S . -B $(CLANG_BUILD) -G Ninja -DVR_WERROR=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(CLANG_BUILD)
+	@cd $(CLANG_BUILD) && ctest --output-on-failure -j2 -LE 'soak|style'
+
+# `make test` as a new user runs it: in a fresh minimal Debian 13 (or 12)
+# with only git and make, on the last commit (root; about half an hour).
+test-debian13:
+	@scripts/test-in-debian trixie
+test-debian12:
+	@scripts/test-in-debian bookworm
 
 # The game played by clang's libFuzzer, on the same sanitizers: twenty seconds
 # and the corpus in `make test`; FUZZ_SECONDS (600) from the corpus in

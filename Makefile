@@ -4,7 +4,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps test-deps configure build run test test-asan test-clang test-debian12 test-debian13 fuzz-build fuzz-smoke fuzz bench package reproducible install screenshots pictures clean
+.PHONY: all deps test-deps configure build run test test-asan fuzz-build fuzz-smoke fuzz bench package reproducible install screenshots pictures clean
 
 all: build
 
@@ -46,6 +46,7 @@ test-asan: test-deps
 # warnings taken as errors, and its suite run. Left out: the two-minute soak
 # (random clicks on the same window, whichever compiler built it) and the
 # style check (it reads the sources; the build above checks them).
+.PHONY: test-clang test-debian12 test-debian13
 CLANG_BUILD = $(BUILD)-clang
 test-clang: test-deps
 	@CXX=clang++ cmake -S . -B $(CLANG_BUILD) -G Ninja -DVR_WERROR=ON $(CMAKE_FLAGS) >/dev/null

@@ -21,8 +21,13 @@ now_ms() { echo $(($(date +%s%N) / 1000000)); }
 alive() { [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; }
 click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; }
 shot() { import -window root "$work/shot.png" 2>/dev/null; }
-# The colour at a point of the last screenshot as RRGGBB; of the screen now.
-at() { convert "$work/shot.png" -format "%[hex:p{$((X + $1)),$((Y + $2))}]" info: 2>/dev/null | cut -c1-6; }
+# The colours at points (X Y ...) of the last screenshot as RRGGBB, in one
+# look; of a point of the screen now.
+at() {
+    local f=""
+    while [ $# -ge 2 ]; do f+=" %[hex:p{$((X + $1)),$((Y + $2))}]" && shift 2; done
+    convert "$work/shot.png" -format "${f# }" info: 2>/dev/null | sed -E 's/([0-9A-F]{6})[0-9A-F]*/\1/g'
+}
 pixel() { shot && at "$1" "$2"; }
 # Of a rectangle (left top width height) of the last screenshot: how many
 # pixels have a colour, and a fingerprint of what it shows.

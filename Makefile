@@ -50,6 +50,23 @@ test-asan: test-deps
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --output-on-failure -j$(JOBS) -LE 'realwindow|style|package'
 
+# Everything `make test` builds in its first step, built by clang with
+# warnings taken as errors, and its suite run, but the style check (it reads
+# the sources, whichever compiler builds them).
+.PHONY: test-clang test-debian12 test-debian13
+CLANG_BUILD = $(BUILD)-clang
+test-clang: test-deps
+	@CXX=clang++ cmake -S . -B $(CLANG_BUILD) -G Ninja -DVR_WERROR=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(CLANG_BUILD)
+	@cd $(CLANG_BUILD) && ctest --output-on-failure -j$(JOBS) -LE style
+
+# `make test` as a new user runs it: in a fresh minimal Debian 13 (or 12)
+# with only git and make, on the last commit (root; 43 minutes on 2 busy cores).
+test-debian13:
+	@scripts/test-in-debian trixie
+test-debian12:
+	@scripts/test-in-debian bookworm
+
 # The game played by clang's libFuzzer, on the same sanitizers: twenty seconds
 # and the corpus in `make test`; FUZZ_SECONDS (600) from the corpus in
 # `make fuzz`, which tells the runs, the coverage, how deep the games went and

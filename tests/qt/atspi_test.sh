@@ -5,14 +5,14 @@
 game=${1:?usage: atspi_test.sh path/to/vr-seeded-window}
 . "$(dirname "$0")/xwindow.sh"
 
-bus_pid="" launcher_pid="" a11y_pid="" a11y=""
+bus_pid="" reader_pid="" launcher_pid="" a11y_pid="" a11y=""
 stop_buses() {
     local p registry=""
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
     # The registry is started by the accessibility bus, not by us.
     [ -n "$a11y" ] && registry=$(dbus-send --bus="$a11y" --print-reply=literal --dest=org.freedesktop.DBus / \
         org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry 2>/dev/null | awk '{print $NF}')
-    for p in $launcher_pid $a11y_pid $registry $bus_pid; do kill "$p" 2>/dev/null; done
+    for p in $reader_pid $launcher_pid $a11y_pid $registry $bus_pid; do kill "$p" 2>/dev/null; done
     cleanup
 }
 trap stop_buses EXIT
@@ -42,7 +42,11 @@ a11y_pid=$(ps -o pid= --ppid "$launcher_pid" | tr -d ' ' | head -n1)
 # Qt tells assistive technology about the window although no screen reader
 # announced itself on the bus.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+/usr/bin/python3 "$(dirname "$0")/atspi_test.py" "$(basename "$game")" "$work" &
+reader_pid=$!
+wait_for 60000 "the screen reader listens" test -e "$work/listening"
 start_game "$game"
-VR_WID=$wid /usr/bin/python3 "$(dirname "$0")/atspi_test.py" "$(basename "$game")" || fail "the screen reader's checks"
+echo "$wid" >"$work/shown.new" && mv "$work/shown.new" "$work/shown"
+wait "$reader_pid" || fail "the screen reader's checks"
 expect_quit
 echo "AT-SPI: every check passed"

@@ -90,7 +90,7 @@ TEST_F(Scaled, TheBoardsEdgeLinesTheSlotsFrameAndTheTilesFillTheirPixels) {
 
 // The mark shows once a key is pressed: a light ring two pixels wide and a black line inside it, over the edge of
 // the focused widget only; the next key moves it and the old place is as it was; a mouse press hides it, and the
-// window is then pixel for pixel as the mouse left it.
+// marked places are then pixel for pixel as the mouse left them.
 TEST_F(Scaled, TheFocusMarkRingsTheFocusedWidgetOnWholeDevicePixelsUntilTheMouse) {
     ASSERT_TRUE(win->click(id("novahra")));
     const QImage before = shot();
@@ -116,7 +116,9 @@ TEST_F(Scaled, TheFocusMarkRingsTheFocusedWidgetOnWholeDevicePixelsUntilTheMouse
     EXPECT_TRUE(ringed(img, slot)) << ratio() << "x";
     EXPECT_EQ(img.copy(device(cell)), before.copy(device(cell)));
     clickAt(rectOf(id("Label1")).center());
-    EXPECT_EQ(shot(), before);
+    img = shot();  // the ticker may have typed on meanwhile: only the marked places are compared
+    EXPECT_EQ(count(img, img.rect(), 0xfff3a0), 0) << "a click hides the mark";
+    EXPECT_EQ(img.copy(device(slot)), before.copy(device(slot)));
 }
 
 }  // namespace

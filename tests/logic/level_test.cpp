@@ -61,13 +61,10 @@ std::vector<std::string> Offer(const Game& g) {
 // valves, empty cells framed and clickable, the offer; the countdown.
 TEST(Deal, BoardValvesOfferPanelAndCountdownAtEachSize) {
     struct Size {
-        int level, n, cell, countdown, valves, inlet;
+        int level, n, countdown, valves, inlet;
     };
-    for (const Size& s : {Size{1, 5, 100, 20, 1, 3},
-                          {4, 6, 83, 32, 2, 3},
-                          {8, 7, 71, 48, 4, 4},
-                          {40, 15, 33, 176, 20, 8},
-                          {100, 30, 16, 416, 50, 15}}) {
+    for (const Size& s :
+         {Size{1, 5, 20, 1, 3}, {4, 6, 32, 2, 3}, {8, 7, 48, 4, 4}, {40, 15, 176, 20, 8}, {100, 30, 416, 50, 15}}) {
         SCOPED_TRACE(s.level);
         Game g;
         // Valves on every other column and row from (2, 2), clear of the cell above the inlet.
@@ -84,7 +81,6 @@ TEST(Deal, BoardValvesOfferPanelAndCountdownAtEachSize) {
              "level " + std::to_string(s.level) + ", 5 Životů, count " + std::to_string(s.countdown));
         EXPECT_EQ(g.w("countdown").foreColor, RGB(0, 192, 0));
         EXPECT_EQ(g.model.memberCount("pole"), s.n * s.n);  // as many cells as the board needs, no more
-        EXPECT_EQ(g.w("pole", 0).width, s.cell);
         EXPECT_EQ(Board(g), Dealt(s.n, s.inlet, valves));
         int framed = 0;
         for (int i = 0; i < s.n * s.n; ++i) framed += g.w("pole", i).borderStyle;

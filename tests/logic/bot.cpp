@@ -191,6 +191,7 @@ PlayResult PlayGame(Game& g, const std::function<bool(int n)>& takeAction) {
     PlayResult r;
     if (!g.click("novahra")) return r;
     for (int guard = 0; guard < 5000; ++guard) {
+        ExpectInStep(g);  // on every board dealt and every story screen
         if (g.w("interfrm").visible) {
             const bool choice = g.w("inter1").visible;
             const int n = std::stoi(g.w(choice ? "inter1" : "interok").tag);

@@ -25,7 +25,7 @@ void Expect(Game& g, const std::vector<Step>& steps) {
 // the cursor starts above the inlet and stays on the board, 1 to 4 choose a piece, held keys press nothing twice.
 TEST(Keys, PlayALevelPauseReadTheHelpAndGoOn) {
     Game g;
-    ScriptDeal(g, 5, {{3, 3, 1}}, {1, 1, 1, 1});           // the valve (3, 3) straight up, the same piece in every slot
+    ScriptDeal(g, 5, {{3, 3, 1}}, {2, 0, 1, 3});           // the valve (3, 3) straight up, that piece in slot 3 only
     Expect(g, {{"<Esc> <1> <P>", "menufrm", "[novahra]"},  // nothing to continue, no offer, no board
                {"<Down> <Down> <Up> <Tab> <Tab> <Tab>", "menufrm", "[novahra]"},  // help, Quit, banner, round
                {"<Enter> <Enter~> <Space~>", "", "[pole(17)]"},                   // one deal only, the cursor on (3, 4)

@@ -29,14 +29,12 @@ TEST(WaterFlow, TheWorkedExampleTickByTick) {
     Play(g, "nabidka(1) pole(17)");
     g.driver.advanceTo(22999);
     EXPECT_EQ(g.cellPicture(3, 5), "pzed(0)");
-    RunTo(g, 1);
-    EXPECT_EQ(g.cellPicture(3, 5), "pzed(1)");
+    RunTo(g, 1);  // the pictures on the way: the rules of invariants.h
     EXPECT_EQ(Flow(g), "34");
     g.driver.advanceTo(24999);
     EXPECT_EQ(g.cellPicture(3, 4), "trubka(1)");
     g.model.takeChanges();
     RunTo(g, 2);
-    EXPECT_EQ(g.cellPicture(3, 4), "voda(1)");
     const auto changes = g.model.takeChanges();  // the front end is told to draw the cell anew
     EXPECT_TRUE(std::any_of(changes.begin(), changes.end(), [&](const WidgetModel::Change& c) {
         return c.w == g.main->state().cells(3, 4) && (c.bits & kDirtyPicture) != 0;
@@ -148,7 +146,6 @@ TEST(Spill, EachLostLifeDealsTheLevelAgainAndTheLastEndsTheGame) {
     EXPECT_EQ(g.script().left(), 0u);
     g.main->LayPiece(5, 1, 3);
     Play(g, "+25000", "menufrm", kMenu, "level 1, 1 Život");  // no deal follows: nothing is scripted
-    EXPECT_FALSE(g.w("tok").enabled || g.w("countdowntimer").enabled);
     EXPECT_EQ(g.cellPicture(5, 1), "trubka(3)");
     const auto board = Board(g);
     Play(g, "+60000");

@@ -74,6 +74,10 @@ TEST(ScreenReader, SaysPicturesCellsAndReadOutsInWords) {
     EXPECT_EQ(SpokenName(g.model, g.id("nabidka", 2)), "rovná trubka shora dolů");
     EXPECT_EQ(SpokenName(g.model, g.id("lzivotu")) + " | " + SpokenName(g.model, g.id("levnum")),
               "5 Životů | " + g.w("Label1").caption + " 4");
+    EXPECT_EQ(SpokenName(g.model, g.id("Image1")) + " | " + SpokenName(g.model, g.id("novahra")),
+              "Obrázek autorů | Nová Hra");
+    EXPECT_EQ(std::string(SpokenDescription(g.w("countdown"))) + " | " + SpokenDescription(g.w("novahra")),
+              "odpočet do puštění vody | ");
     for (const char* hidden : {"Label1", "Label2", "tok"}) EXPECT_FALSE(Presented(g.model, g.id(hidden))) << hidden;
     EXPECT_FALSE(Presented(g.model, g.id("lajny", 0)));
     EXPECT_TRUE(Presented(g.model, g.id("levnum")) && IsBoardCell(g.w("pole", 0)) && !IsBoardCell(g.w("nabidka", 1)));

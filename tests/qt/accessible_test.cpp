@@ -2,7 +2,6 @@
 // from the game's widgets, and a press that is the player's click.
 #include <QAccessible>
 
-#include <utility>
 #include <vector>
 
 #include "design/fixed_texts.h"
@@ -46,24 +45,6 @@ TEST_F(Accessible, TreeHoldsWhatTheWindowShowsWithoutDecoration) {
     EXPECT_EQ(help->textInterface()->text(0, -1),
               QString::fromStdString(FixedText("naptext")).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_TRUE(of(id("novahra"))->state().disabled) << "the menu under the help screen";
-}
-
-TEST_F(Accessible, BoardIsATableOfCellsAndPressesLayAPiece) {
-    press(id("novahra"));
-    QAccessibleTableInterface* table = of(id("pole", 0))->parent()->tableInterface();
-    ASSERT_NE(table, nullptr);
-    ASSERT_EQ(std::pair(table->rowCount(), table->columnCount()), std::pair(5, 5));
-    for (int i = 0; i < 25; ++i) {
-        QAccessibleTableCellInterface* cell = table->cellAt(i / 5, i % 5)->tableCellInterface();
-        EXPECT_EQ(table->cellAt(i / 5, i % 5), of(id("pole", i))) << "cells row by row";
-        EXPECT_EQ(std::pair(cell->rowIndex(), cell->columnIndex()), std::pair(i / 5, i % 5));
-    }
-    press(id("nabidka", 1));
-    press(id("nabidka", 3));
-    EXPECT_FALSE(of(id("nabidka", 1))->state().checked) << "one slot selected at a time";
-    EXPECT_TRUE(of(id("nabidka", 3))->state().checked);
-    press(id("pole", 0));
-    EXPECT_EQ(name(table->cellAt(0, 0)), "řádek 1, sloupec 1: dvojité koleno shora doprava a zleva dolů");
 }
 
 }  // namespace

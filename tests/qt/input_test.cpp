@@ -66,8 +66,6 @@ TEST_F(Input, QuickRepeatedClicksOnOneWidgetCountTwice) {
         for (int i : {1, 4, 0, 2}) clickOn(id("dsel", i));
         EXPECT_EQ(at(id("dframe")).visible, !twice);
     }
-    clickOn(id("Image1"));
-    EXPECT_FALSE(at(id("dframe")).visible);
 }
 
 TEST_F(Input, HelpTextScrollsInItsBox) {

@@ -1,6 +1,5 @@
-// What the player sees in the window: the start screen, the board after a deal, the stacking of panels, and a 30 x
-// 30 board, every cell framed or pictured at its place, drawn in good time.
-#include <QDir>
+// What the player sees in the window: the start screen and what lies on top, the board after a deal, and a 30 x 30
+// board, every cell framed or pictured at its place, drawn in good time.
 #include <QElapsedTimer>
 
 #include <set>
@@ -15,9 +14,7 @@ using Render = WindowTest;
 
 TEST_F(Render, StartScreenShowsTheMenuThePanelTheBarsAndTheEmptyBoard) {
     const QImage img = shot();
-    ASSERT_EQ(img.size(), QSize(800, 600));
-    // Written beside the test for a look by eye.
-    img.save(QDir::current().filePath(QStringLiteral("start-screen.png")));
+    ASSERT_EQ(img.size(), QSize(800, 600));  // for a look by eye: `make screenshots`
 
     EXPECT_TRUE(is(img, {300, 40}, kBack)) << "the board area above the menu";
     EXPECT_TRUE(is(img, {158, 222}, kPanel)) << "the menu panel between its divider and the first button";
@@ -29,6 +26,10 @@ TEST_F(Render, StartScreenShowsTheMenuThePanelTheBarsAndTheEmptyBoard) {
     EXPECT_GT(count(img, title, 0x000000), 200);
     EXPECT_GT(count(img, title, 0xc0c0c0), 30);
     EXPECT_GT(count(img, rectOf(id("nadpis", 1)), 0x000000), 20) << "the credit line";
+    // The black title lies over its copy, the credit line's click targets over the line. (The help screen over the
+    // menu: the real window's test; the menu over the board: Input; the countdown over the level read-out: below.)
+    EXPECT_EQ(win->childAt(rectOf(id("nadpis", 0)).center()), win->view(id("nadpis", 0)));
+    for (int i = 0; i <= 4; ++i) EXPECT_EQ(win->childAt(rectOf(id("dsel", i)).center()), win->view(id("dsel", i)));
 
     // The read-outs: "Level:" "0", "5" "Životů", in light blue.
     for (const char* n : {"Label1", "levnum", "lzivotu", "Label2"}) {
@@ -41,18 +42,7 @@ TEST_F(Render, StartScreenShowsTheMenuThePanelTheBarsAndTheEmptyBoard) {
     EXPECT_GT(count(img, rectOf(id("novahra")), text), 20);
     EXPECT_EQ(count(img, rectOf(id("pokracovat")), text), 0);
 
-    // Every bar and picture of the start screen.
-    int bars = 0;
-    for (int i = 0; win->model().exists("lajny", i); ++i) {
-        const W bar = id("lajny", i);
-        if (!win->model().shown(bar)) continue;
-        ++bars;
-        EXPECT_TRUE(isBar(img, rectOf(bar).center())) << "bar " << i;
-    }
-    EXPECT_GT(bars, 20);
-    EXPECT_TRUE(isBar(img, {535, 300})) << "the bar between the board and the side panel";
-    EXPECT_GT(countOther(img, rectOf(id("menu")), kBack), 233 * 33 / 2) << "the Menu button picture";
-    EXPECT_GT(countOther(img, rectOf(id("ZKbaner")), kBack), 235 * 70 / 2) << "the banner";
+    // The bars and the panel's pictures: the Scaled group, at this scale too.
 }
 
 TEST_F(Render, NewGameShowsTheBoardWithoutRebuildingTheWindow) {
@@ -69,35 +59,6 @@ TEST_F(Render, NewGameShowsTheBoardWithoutRebuildingTheWindow) {
     EXPECT_FALSE(is(start, rectOf(game.state().cells(1, 1)).topLeft(), 0x000000));
     for (int i = 1; i <= 4; ++i) EXPECT_GT(countOther(img, rectOf(id("nabidka", i)), kBack), 1000) << "a pipe in " << i;
     EXPECT_GT(count(img, rectOf(id("countdown")), 0x00c000), 100) << "the countdown over the level read-out";
-}
-
-TEST_F(Render, PanelsLieOverTheBoardAndLabelsUnderTheirClickTargets) {
-    const auto topmost = [this](QPoint p) -> W {
-        for (QWidget* w = win->childAt(p); w; w = w->parentWidget()) {
-            for (W h = 0; h < static_cast<W>(win->model().size()); ++h) {
-                if (win->view(h) == w) return h;
-            }
-        }
-        return kNoWidget;
-    };
-    // The credit line's click targets lie over it; the black title over its copy.
-    for (int i = 0; i <= 4; ++i) EXPECT_EQ(topmost(rectOf(id("dsel", i)).center()), id("dsel", i));
-    EXPECT_EQ(topmost(rectOf(id("nadpis", 0)).center()), id("nadpis", 0));
-
-    // The help screen over the menu, and the menu over the board cells.
-    clickOn(id("help"));
-    ASSERT_TRUE(at(id("napfrm")).visible);
-    EXPECT_EQ(topmost(rectOf(id("napok")).center()), id("napok"));
-    clickOn(id("napok"));
-    clickOn(id("novahra"));
-    clickOn(id("menu"));
-    ASSERT_TRUE(at(id("menufrm")).visible);
-    const W cell = win->game().state().cells(3, 3);
-    const QRect r = rectOf(cell).intersected(rectOf(id("menufrm")));
-    ASSERT_FALSE(r.isEmpty());
-    EXPECT_NE(topmost(r.center()), cell);
-    // The countdown label, listed before the level read-out, lies over it.
-    EXPECT_EQ(topmost(rectOf(id("levnum")).center()), id("countdown"));
 }
 
 TEST_F(Render, ThirtyByThirtyBoardIsDealtAndDrawnQuickly) {

@@ -43,9 +43,11 @@ protected:
 TEST_F(Scaled, BarsMeetWithoutSeamsAndThePanelPicturesFillTheirPixels) {
     const QImage img = shot();
     ASSERT_EQ(img.size(), QSize(edge(800), edge(600)));
+    int bars = 0;
     for (int i = 0; win->model().exists("lajny", i); ++i) {
         const W bar = id("lajny", i);
         if (!win->model().shown(bar)) continue;
+        ++bars;
         const QRect r = device(bar);
         int other = 0;
         for (int y = r.top(); y <= r.bottom(); ++y) {
@@ -53,6 +55,7 @@ TEST_F(Scaled, BarsMeetWithoutSeamsAndThePanelPicturesFillTheirPixels) {
         }
         EXPECT_EQ(other, 0) << "bar " << i << " at " << ratio() << "x";
     }
+    EXPECT_GT(bars, 20);
     for (const char* name : {"menu", "ZKbaner"}) {
         EXPECT_EQ(count(img, device(id(name)), kBack), 0) << name;
         if (ratio() == 2) {

@@ -3,11 +3,9 @@
 #pragma once
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -18,11 +16,6 @@
 #include "qt/game_window.h"
 
 namespace vr::qt::test {
-
-// A colour of the design tables, #rrggbb.
-inline QRgb Rgb(std::uint32_t rrggbb) {
-    return qRgb(int(rrggbb >> 16) & 0xff, int(rrggbb >> 8) & 0xff, int(rrggbb) & 0xff);
-}
 
 constexpr std::uint32_t kBack = 0x63461f;
 constexpr std::uint32_t kPanel = 0x755324;
@@ -45,10 +38,8 @@ protected:
     // Where a widget lies in the window's client area.
     QRect rectOf(W w) const { return QRect(win->view(w)->mapTo(win.get(), QPoint(0, 0)), win->view(w)->size()); }
 
-    static QRgb pixel(const QImage& img, QPoint p) { return img.pixel(p) & 0xffffff; }
-    static bool is(const QImage& img, QPoint p, std::uint32_t rrggbb) {
-        return pixel(img, p) == (Rgb(rrggbb) & 0xffffff);
-    }
+    // Whether the pixel has the colour #rrggbb of the design tables.
+    static bool is(const QImage& img, QPoint p, std::uint32_t rrggbb) { return (img.pixel(p) & 0xffffff) == rrggbb; }
     static int count(const QImage& img, const QRect& r, std::uint32_t rrggbb) {
         int n = 0;
         for (int y = r.top(); y <= r.bottom(); ++y) {
@@ -89,13 +80,6 @@ protected:
         QWidget* second = under(p);
         send(second, QEvent::MouseButtonDblClick, p);
         send(second, QEvent::MouseButtonRelease, p);
-    }
-
-    // Lets the window's own timers run for `ms` milliseconds.
-    static void runFor(int ms) {
-        QEventLoop loop;
-        QTimer::singleShot(ms, &loop, [&loop] { loop.quit(); });
-        loop.exec();
     }
 
     std::unique_ptr<GameWindow> win;

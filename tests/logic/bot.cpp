@@ -175,16 +175,15 @@ void LayPipelineInPlace(Game& g) {
     p.lay(*g.main);
 }
 
-void WinLevelInPlay(Game& g) {
-    const int level = g.main->state().level;
-    LayPipelineInPlace(g);
-    ASSERT_TRUE(RunToTheEnd(g, level)) << "level " << level << " was not won";
-}
-
 bool PlayLevel(Game& g) {
     const int level = g.main->state().level;
     if (Planner p(g.main->state()); p.plan()) p.lay(*g.main);
     return RunToTheEnd(g, level);
+}
+
+void WinLevelInPlay(Game& g) {
+    const int level = g.main->state().level;
+    ASSERT_TRUE(PlayLevel(g)) << "level " << level << " was not won";
 }
 
 PlayResult PlayGame(Game& g, const std::function<bool(int n)>& takeAction) {

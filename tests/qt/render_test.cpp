@@ -74,8 +74,6 @@ TEST_F(Render, ThirtyByThirtyBoardIsDealtAndDrawnQuickly) {
     };
     const qint64 first = deal();
     const qint64 again = deal();
-    RecordProperty("first_deal_ms", static_cast<int>(first));
-    RecordProperty("repeated_deal_ms", static_cast<int>(again));
     EXPECT_LT(first, 3000);
     EXPECT_LT(again, 1500);
 

@@ -69,8 +69,8 @@ test-debian12:
 
 # The game played by clang's libFuzzer, on the same sanitizers: twenty seconds
 # and the corpus in `make test`; FUZZ_SECONDS (600) from the corpus in
-# `make fuzz`, which tells the runs, the coverage, the inputs the corpus grew
-# to and what was found (in build-fuzz/findings).
+# `make fuzz`, which tells the runs, the coverage, how deep the games went and
+# what was found (in build-fuzz/findings).
 FUZZ_BUILD = $(BUILD)-fuzz
 FUZZ_SECONDS ?= 600
 fuzz-build: test-deps

@@ -6,12 +6,15 @@
 // game's timers the rules of logic/invariants.h must hold; a broken rule stops the program with a message naming it.
 //
 // Built with VR_FUZZ_REPLAY it is a program of its own, without libFuzzer: it plays every input in the folders
-// named.
+// named, then tells the deepest level and the story screens reached.
 #include <algorithm>
+#include <array>
+#include <bitset>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 
@@ -21,8 +24,18 @@
 namespace vr::test {
 namespace {
 
-// The events of an input.
-enum Op { kWidget, kPlain, kCell, kOffer, kWaitMs, kWaitSeconds, kNextTick, kCloseBrowser, kKey, kOps };
+// What the games played so far reached, kept only while `Reached` points here.
+struct FuzzReach {
+    int deepestLevel = 0;
+    std::bitset<11> screens;  // intermezzo 1..9, and 10 for the outro
+};
+FuzzReach* Reached = nullptr;
+
+// The events of an input (below kOps), and how a broken rule's trail names them.
+enum Op { kWidget, kPlain, kCell, kOffer, kWaitMs, kWaitSeconds, kNextTick, kCloseBrowser, kKey, kOps, kTick, kDeal };
+constexpr const char* kOpNames[] = {
+    "click widget",   "click plain widget", "click cell", "click offer", "wait ms",   "wait seconds", "next tick",
+    "browser closes", "key (+100: held)",   "",           "tick at ms",  "deal level"};
 constexpr int kStartAtMenu = 100;
 
 struct Input {
@@ -60,7 +73,7 @@ public:
             // Up to five lives: the story's gifts then keep them within the 21 a game can have.
             const int lives = in_.byte() % 5 + 1;
             g_.main->EnterLevel(static_cast<Byte>(first + 1), static_cast<Byte>(lives));
-            check();
+            check(kDeal, first + 1);
         }
         while (!in_.done() && !g_.driver.stopped()) {
             const auto op = static_cast<Op>(in_.byte() % kOps);
@@ -81,13 +94,14 @@ public:
             } else if (op == kKey) {
                 // One byte: the key, and whether it is a repeat of a held one.
                 g_.driver.key(static_cast<Key>(arg % kKeyCount), arg >= 128);
+                arg = arg % kKeyCount + (arg >= 128 ? 100 : 0);
             } else if (op == kCloseBrowser) {
                 const auto& browsers = g_.platform.browsers;
                 if (!browsers.empty() && browsers.back()->onQuit) browsers.back()->onQuit();
             } else {
                 g_.driver.click(arg);
             }
-            check();
+            check(op, arg);
         }
     }
 
@@ -100,23 +114,40 @@ private:
             const std::int64_t next = g_.driver.nextDue();
             const bool game = next >= 0 && (g_.model.due(tok) == next || g_.model.due(countdown) == next);
             if (!g_.driver.step(until)) break;
-            if (game) check();
+            if (game) check(kTick, static_cast<int>(next));
         }
         g_.driver.advanceTo(until);
     }
 
     std::int64_t now() const { return g_.model.now(); }
+    const char* name(W w) const { return g_.model.at(w).name.c_str(); }
 
-    void check() {
+    void check(Op op, int arg) {
+        trail_[events_++ % trail_.size()] = {op, arg};
         const std::string broken = FirstViolation(g_);
-        if (broken.empty()) return;
-        std::fprintf(stderr, "broken rule at level %d: %s\n", g_.main->state().level, broken.c_str());
-        std::abort();
+        if (!broken.empty()) {
+            std::fprintf(stderr, "broken rule at level %d: %s\nlast events, oldest first:\n", g_.main->state().level,
+                         broken.c_str());
+            for (std::size_t i = events_ > trail_.size() ? events_ - trail_.size() : 0; i < events_; ++i) {
+                const auto& [o, a] = trail_[i % trail_.size()];
+                if (o >= kWaitMs) std::fprintf(stderr, "  %s %d\n", kOpNames[o], a);
+                if (o < kWaitMs) std::fprintf(stderr, "  %s %s(%d)\n", kOpNames[o], name(a), g_.model.at(a).index);
+            }
+            std::abort();
+        }
+        if (Reached) {
+            Reached->deepestLevel = std::max(Reached->deepestLevel, int(g_.main->state().level));
+            for (int i = 1; i <= 10; ++i) {
+                if (g_.model.shown(g_.model.id("intertext", i))) Reached->screens.set(static_cast<std::size_t>(i));
+            }
+        }
     }
 
     Input& in_;
     Game g_;
     std::vector<W> plain_;
+    std::array<std::pair<Op, int>, 24> trail_{};
+    std::size_t events_ = 0;
 };
 
 }  // namespace
@@ -137,12 +168,18 @@ int main(int argc, char** argv) {
         for (const auto& e : fs::directory_iterator(argv[i])) inputs.push_back(e.path());
     }
     std::sort(inputs.begin(), inputs.end());
+    FuzzReach reach;
+    Reached = &reach;
     for (const fs::path& p : inputs) {
         std::ifstream f(p, std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(f), {}};
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
-    std::printf("%zu inputs played\n", inputs.size());
+    std::printf("%zu inputs played: deepest level %d; story screens:", inputs.size(), reach.deepestLevel);
+    for (int i = 1; i <= 10; ++i) {
+        if (reach.screens[static_cast<std::size_t>(i)]) std::printf(i < 10 ? " %d" : " outro", i);
+    }
+    std::printf("%s\n", reach.screens.none() ? " none" : "");
     return inputs.empty() ? 1 : 0;
 }
 #endif

@@ -246,9 +246,8 @@ void Tiles() {
     // The two-channel pieces with one channel full.
     for (int id = vr::kValveShapes; id < vr::kPieceCount; ++id) {
         for (int k : {0, 1}) {
-            Tile(QString("voda%1").arg(vr::HalfFullPicture(id, k)), [id, k](QPainter& g) {
-                Piece(g, id, {k == 0, k == 1});
-            });
+            const auto half = [id, k](QPainter& g) { Piece(g, id, {k == 0, k == 1}); };
+            Tile(QString("voda%1").arg(vr::HalfFullPicture(id, k)), half);
         }
     }
     for (int id = 0; id < vr::kValveShapes; ++id) {

@@ -42,7 +42,7 @@ a11y_pid=$(ps -o pid= --ppid "$launcher_pid" | tr -d ' ' | head -n1)
 # Qt tells assistive technology about the window although no screen reader
 # announced itself on the bus.
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-/usr/bin/python3 "$(dirname "$0")/atspi_test.py" "$(basename "$game")" "$work" &
+/usr/bin/python3 -u "$(dirname "$0")/atspi_test.py" "$(basename "$game")" "$work" &
 reader_pid=$!
 wait_for 60000 "the screen reader listens" test -e "$work/listening"
 start_game "$game"

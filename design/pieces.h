@@ -7,12 +7,13 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 namespace vr {
 
 // The sides of a cell a pipe opens to, as bits; a channel is the pair of
 // openings it joins.
-enum Opening : int { kTop = 1, kBottom = 2, kLeft = 4, kRight = 8 };
+enum Opening : std::uint8_t { kTop = 1, kBottom = 2, kLeft = 4, kRight = 8 };
 
 struct PieceChannel {
     int openings;       // two of kTop, kBottom, kLeft, kRight

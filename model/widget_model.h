@@ -50,7 +50,7 @@ using Picture = std::uint16_t;
 constexpr Picture kNoPicture = 0;
 
 // Bits of Widget::dirty: which properties changed since the front end looked.
-enum Dirty : std::uint32_t {
+enum Dirty : std::uint8_t {
     kDirtyVisible = 1u << 0,
     kDirtyEnabled = 1u << 1,
     kDirtyCaption = 1u << 2,

@@ -72,9 +72,6 @@ struct Game {
         main = std::make_unique<Main>(model, *random, platform);
         main->Form_Load();
     }
-    static std::unique_ptr<Game> Seeded(std::uint32_t seed) {
-        return std::make_unique<Game>(std::make_unique<SeededRandom>(seed));
-    }
 
     ScriptedRandom& script() { return dynamic_cast<ScriptedRandom&>(*random); }
     W id(const std::string& name, int index = -1) const { return index < 0 ? model.id(name) : model.id(name, index); }
@@ -125,6 +122,45 @@ inline void Deal(Game& g, int level, const std::vector<Valve>& tries, const std:
 inline void NewScriptedGame(Game& g, int lives = 5) { Deal(g, 1, {{3, 3, 1}}, {1, 1, 1, 1}, lives); }
 constexpr const char* kLevel1 = "pole*23 nabidka*4 menu";                  // what takes a click there
 constexpr const char* kMenu = "dsel*5 novahra help ukoncit menu ZKbaner";  // at start and after a game
+
+// Scripts the deal of `level` as the easiest board the rules allow: one valve, straight up and down, two cells above
+// the inlet, and straight pipes on offer. From level 3 on, when more valves are wanted, every one of the 4 x level
+// tries left lands on that valve and is refused.
+inline void ScriptEasyDeal(Game& g, int level) {
+    const int n = level / 4 + 5;
+    std::vector<Valve> tries(level >= 3 ? 4 * level + 1 : 1, Valve{(n + 1) / 2, n - 2, -1});
+    tries[0].shape = 1;
+    ScriptDeal(g, n, tries, {1, 1, 1, 1});
+}
+
+// The pipe of that board: one straight piece between the inlet and the valve.
+inline void LayEasyPipe(Game& g) {
+    const int n = g.main->state().boardSize;
+    g.main->LayPiece((n + 1) / 2, n - 1, 1);
+}
+
+// Lets the level in play run until it ends: true when won (a new board, a story screen or the outro), false when a
+// life was lost.
+inline bool RunLevel(Game& g) {
+    const int level = g.main->state().level;
+    for (bool flowed = false;;) {
+        const bool counting = g.w("countdowntimer").enabled, flowing = g.w("tok").enabled;
+        if ((!counting && !flowing) || (flowed && counting) || !g.driver.step(g.model.now() + 3'600'000)) break;
+        flowed = flowed || flowing;
+    }
+    return g.main->state().level != level;
+}
+
+// A game at `level` with 5 lives on the easy board, won; the deals of the levels `next` scripted for what follows.
+inline std::unique_ptr<Game> Won(int level, const std::vector<int>& next = {}) {
+    auto g = std::make_unique<Game>();
+    ScriptEasyDeal(*g, level);
+    g->main->EnterLevel(static_cast<Byte>(level), 5);
+    for (int l : next) ScriptEasyDeal(*g, l);
+    LayEasyPipe(*g);
+    EXPECT_TRUE(RunLevel(*g)) << "level " << level << " was not won";
+    return g;
+}
 
 // Runs the countdown of the level just dealt to its end: the water is released.
 inline void RunCountdown(Game& g) { g.advance((std::stoi(g.w("countdown").caption) + 1) * 1000); }

@@ -1,6 +1,5 @@
 // The game played from the keyboard alone: a key only moves the focus or becomes a click, so the screens and the
 // rules are those of the mouse.
-#include "bot.h"
 #include "harness.h"
 #include "invariants.h"
 
@@ -50,9 +49,7 @@ TEST(Keys, PlayALevelPauseReadTheHelpAndGoOn) {
 
 // A story choice made with the arrows and Enter; the next board's cursor on the cell above its inlet.
 TEST(Keys, ChooseOnAStoryScreenAndGoOnOnTheNextBoard) {
-    const auto g = Game::Seeded(7);
-    g->main->EnterLevel(9, 5);
-    WinLevelInPlay(*g);
+    const auto g = Won(9, {7});
     Expect(*g, {{"<Esc> <P> <1> <Enter~>", "interfrm", "[inter1]"},
                 {"<Right> <Right> <Left> <Down> <Up>", "interfrm", "[inter1]"},
                 {"<Enter>", "interfrm", "[interok]"}});
@@ -60,6 +57,7 @@ TEST(Keys, ChooseOnAStoryScreenAndGoOnOnTheNextBoard) {
     Expect(*g, {{"<Enter>", "", "[pole(26)]"}});  // level 7 again, 6 x 6: the inlet at the bottom of column 3
     EXPECT_EQ(SidePanel(*g).substr(0, 8), "level 7,");
     // A deal from the mouse puts the cursor there unmarked; the first key only shows it.
+    ScriptEasyDeal(*g, 100);
     g->main->EnterLevel(100, 1);
     g->model.setFocusVisible(false);
     Expect(*g, {{"", "", "pole(854)"}, {"<Right>", "", "[pole(854)]"}, {"<Down> <Down>", "", "[pole(884)]"}});

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include "bot.h"
 #include "harness.h"
 #include "invariants.h"
 
@@ -158,9 +157,7 @@ TEST(Spill, EachLostLifeDealsTheLevelAgainAndTheLastEndsTheGame) {
 // "Zavřít vodu" at the first story screen sends level 10 back to level 7: a 6 x 6 board after the 7 x 7 board of
 // level 9 leaves none of its cells on screen (ExpectInStep) or under the mouse.
 TEST(SmallerBoard, LeavesNoCellOfTheLargerBoardOnScreenOrUnderTheMouse) {
-    auto g = Game::Seeded(3);
-    g->main->EnterLevel(9, 5);
-    WinLevelInPlay(*g);
+    auto g = Won(9, {7});
     EXPECT_EQ(g->picture("pole", 45), "pzed(1)");  // the 7 x 7 inlet, beyond 6 x 6
     Play(*g, "inter1 interok nabidka(3)", "");
     ASSERT_EQ(g->main->state().boardSize, 6);
@@ -169,9 +166,12 @@ TEST(SmallerBoard, LeavesNoCellOfTheLargerBoardOnScreenOrUnderTheMouse) {
     for (int i = 36; i < 49; ++i) EXPECT_EQ(g->picture("pole", i), "") << i;
     // With a piece selected, a click on a cell of the old board reaches no handler.
     EXPECT_TRUE(Unchanged(*g, "!pole(36) !pole(40) !pole(48)"));
+    g->script().push(DrawFor(1, 9));  // the slot's refill
     Play(*g, "pole(35) !pole(35)");
     // The board is played as usual, and level 8 uses the cells again.
-    WinLevelInPlay(*g);
+    ScriptEasyDeal(*g, 8);
+    LayEasyPipe(*g);
+    EXPECT_TRUE(RunLevel(*g));
     EXPECT_EQ(g->model.memberCount("pole"), 49);
     ExpectInStep(*g);  // every cell of 7 x 7 shown again
 }

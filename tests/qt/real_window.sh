@@ -1,19 +1,11 @@
 #!/usr/bin/env bash
-# The game played in a real X window (xwindow.sh). Usage: real_window.sh PART GAME
-#   shipped  the shipped game with no browser on the machine: centred, its caption,
-#            banner clicks change nothing, help, a double click on "Okay" over
-#            "Quit to OS" closes help only, pause, "Quit to OS" ends it with status 0
-#   play     the seeded window (the inlet at the bottom of column 3, a valve at (4, 2),
-#            the bends north-east and west-south in slot 3), with a browser that writes
-#            down what it opens: the credits, the banner; the deal, laying, the
-#            countdown's colours, a pause at its end, the first flow tick 23 s after the deal
-#            (the pause not counted), the water through the bend in (3, 4), a spill that
-#            costs a life. Every check waits for what the window shows, never for the clock.
-#   keys     the seeded window played with xdotool's keys alone, never the pointer: a
-#            held Enter deals once, the cursor marked above the inlet, 1 to 4 (or Tab to
-#            the offer and Enter) and Enter lay the pieces of a pipeline to the valve, a
-#            pause during the countdown, the won level dealing level 2, the help read,
-#            "Quit to OS"
+# The game played in a real X window (xwindow.sh), a player's mouse and keys
+# against the real clock; every check waits for what the window shows.
+#   real_window.sh shipped GAME  the shipped game with no browser on the machine
+#   real_window.sh play GAME     the seeded window by mouse: the credits, the
+#                                banner, a deal, a pause, the flow and a spill
+#   real_window.sh keys GAME     the seeded window by keys alone: a level won,
+#                                a pause, the help and "Quit to OS"
 part=${1:?usage: real_window.sh shipped|play|keys GAME}
 game=${2:?usage: real_window.sh shipped|play|keys GAME}
 . "$(dirname "$0")/xwindow.sh"
